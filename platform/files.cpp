@@ -1,0 +1,204 @@
+#include "platform/files.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "platform/text_lines.h"
+#include "platform/unique_handle.h"
+#include "platform/win_error.h"
+
+namespace zeb {
+
+namespace {
+
+constexpr DWORD kNotOrdinary =
+    FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+DWORD Attributes(const std::string& path) { return GetFileAttributesA(ApiPath(path).c_str()); }
+
+Status Failure(const std::string& what, const std::string& path) {
+  return Status::Error(what + " \"" + path + "\": " + LastErrorText());
+}
+
+Status WriteAll(HANDLE file, const std::string& bytes, const std::string& path) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0)
+      return Failure("Cannot write", path);
+    done += written;
+  }
+  return Status::Ok();
+}
+
+// Writes bytes to a new hidden file beside target, so that a half-written file is never
+// mistaken for a finished one; returns the temporary file's path.
+Status WriteTemporaryBeside(const std::string& target, const std::string& bytes,
+                            std::string* temp_path) {
+  size_t slash = target.find_last_of("\\/");
+  std::string folder = (slash == std::string::npos) ? "" : target.substr(0, slash + 1);
+  std::string name = (slash == std::string::npos) ? target : target.substr(slash + 1);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    *temp_path = folder + "." + name + "." + std::to_string(GetCurrentProcessId()) + "-" +
+                 std::to_string(attempt) + ".tmp";
+    unique_hfile file(CreateFileA(ApiPath(*temp_path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr));
+    if (!file) {
+      if (GetLastError() == ERROR_FILE_EXISTS) continue;
+      return Failure("Cannot write", target);
+    }
+    Status written = WriteAll(file.get(), bytes, target);
+    if (written.ok() && !FlushFileBuffers(file.get())) written = Failure("Cannot write", target);
+    file.reset();
+    if (!written.ok()) DeleteFileA(ApiPath(*temp_path).c_str());
+    return written;
+  }
+  return Status::Error("Cannot create a temporary file beside \"" + target + "\"");
+}
+
+}  // namespace
+
+std::string AbsolutePath(const std::string& path) {
+  if (path.empty()) return path;
+  DWORD needed = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return path;
+  std::string full(needed, '\0');
+  DWORD length = GetFullPathNameA(path.c_str(), needed, full.data(), nullptr);
+  if (length == 0 || length >= needed) return path;
+  full.resize(length);
+  return full;
+}
+
+std::string ApiPath(const std::string& path) {
+  if (path.size() < 248 || path.rfind("\\\\?\\", 0) == 0) return path;
+  std::string full = AbsolutePath(path);
+  if (full.rfind("\\\\", 0) == 0) return "\\\\?\\UNC\\" + full.substr(2);
+  return "\\\\?\\" + full;
+}
+
+bool OrdinaryFileExists(const std::string& path) {
+  DWORD attributes = Attributes(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & kNotOrdinary) == 0;
+}
+
+bool AnyFileExists(const std::string& path) {
+  DWORD attributes = Attributes(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool FolderExists(const std::string& path) {
+  DWORD attributes = Attributes(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+Status CreateOneFolder(const std::string& path) {
+  if (!CreateDirectoryA(ApiPath(path).c_str(), nullptr)) return Failure("Cannot create", path);
+  return Status::Ok();
+}
+
+Status ReadTextFile(const std::string& path, size_t max_lines, std::vector<std::string>* lines) {
+  lines->clear();
+  unique_hfile file(CreateFileA(ApiPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return Failure("Cannot open", path);
+  // Read in pieces and stop once enough lines are complete: readers never look past the
+  // lines they need, so a long tail is never read.
+  std::string text;
+  char buffer[64 * 1024];
+  size_t complete = 0, scanned = 0;
+  while (complete < max_lines) {
+    DWORD got = 0;
+    if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr))
+      return Failure("Cannot read", path);
+    if (got == 0) break;
+    text.append(buffer, got);
+    complete += CountCompleteLines(text, max_lines - complete, &scanned);
+  }
+  *lines = SplitTextLines(text, max_lines);
+  return Status::Ok();
+}
+
+Status ReadFileBytes(const std::string& path, std::string* bytes) {
+  bytes->clear();
+  unique_hfile file(CreateFileA(ApiPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return Failure("Cannot open", path);
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file.get(), &size)) return Failure("Cannot read", path);
+  bytes->resize(static_cast<size_t>(size.QuadPart));
+  size_t done = 0;
+  while (done < bytes->size()) {
+    DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes->size() - done, 1u << 30));
+    DWORD got = 0;
+    if (!ReadFile(file.get(), bytes->data() + done, chunk, &got, nullptr))
+      return Failure("Cannot read", path);
+    if (got == 0) break;
+    done += got;
+  }
+  bytes->resize(done);
+  return Status::Ok();
+}
+
+Status WriteTextFile(const std::string& path, const std::vector<std::string>& lines) {
+  unique_hfile file(CreateFileA(ApiPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return Failure("Cannot create", path);
+  return WriteAll(file.get(), JoinTextLines(lines), path);
+}
+
+Status ReplaceTextFile(const std::string& path, const std::vector<std::string>& lines) {
+  std::string temp;
+  Status written = WriteTemporaryBeside(path, JoinTextLines(lines), &temp);
+  if (!written.ok()) return written;
+  if (!MoveFileExA(ApiPath(temp).c_str(), ApiPath(path).c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    Status failed = Failure("Cannot replace", path);
+    DeleteFileA(ApiPath(temp).c_str());
+    return failed;
+  }
+  SetFileAttributesA(ApiPath(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+  return Status::Ok();
+}
+
+CreateOnceResult CreateTextFileOnce(const std::string& path, const std::vector<std::string>& lines,
+                                    Status* status) {
+  std::string temp;
+  *status = WriteTemporaryBeside(path, JoinTextLines(lines), &temp);
+  if (!status->ok()) return CreateOnceResult::kFailed;
+  // Without MOVEFILE_REPLACE_EXISTING the move fails when a file of that name is there.
+  if (!MoveFileExA(ApiPath(temp).c_str(), ApiPath(path).c_str(), MOVEFILE_WRITE_THROUGH)) {
+    DWORD error = GetLastError();
+    DeleteFileA(ApiPath(temp).c_str());
+    if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) {
+      *status = Status::Ok();
+      return CreateOnceResult::kAlreadyExists;
+    }
+    *status = Status::Error("Cannot create \"" + path + "\": " + ErrorText(error));
+    return CreateOnceResult::kFailed;
+  }
+  SetFileAttributesA(ApiPath(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+  return CreateOnceResult::kCreated;
+}
+
+Status DeleteOneFile(const std::string& path) {
+  if (!DeleteFileA(ApiPath(path).c_str())) return Failure("Cannot delete", path);
+  return Status::Ok();
+}
+
+Status CopyOneFile(const std::string& from, const std::string& to) {
+  if (!CopyFileA(ApiPath(from).c_str(), ApiPath(to).c_str(), FALSE))
+    return Status::Error("Cannot copy \"" + from + "\" to \"" + to + "\": " + LastErrorText());
+  return Status::Ok();
+}
+
+Status GetFileLength(const std::string& path, uint64_t* length) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(ApiPath(path).c_str(), GetFileExInfoStandard, &data))
+    return Failure("Cannot read", path);
+  *length = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  return Status::Ok();
+}
+
+}  // namespace zeb

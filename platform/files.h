@@ -1,0 +1,62 @@
+#pragma once
+// Files and folders: existence, text files of CR LF lines, whole-file bytes, and the few
+// changes the programs make (create, replace, delete, copy). Paths are in the system's
+// 8-bit code page; relative paths resolve against the current folder.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/status.h"
+
+namespace zeb {
+
+// True when an ordinary file (not a folder, not hidden, not a system file) is at path.
+bool OrdinaryFileExists(const std::string& path);
+
+// True when a file of any attributes, but not a folder, is at path.
+bool AnyFileExists(const std::string& path);
+
+// True when a folder is at path.
+bool FolderExists(const std::string& path);
+
+// Creates one folder level; the folder that holds it must exist.
+Status CreateOneFolder(const std::string& path);
+
+// Reads the text file at path as lines (CR LF, CR or LF end a line), at most max_lines.
+Status ReadTextFile(const std::string& path, size_t max_lines, std::vector<std::string>* lines);
+
+// Reads the whole file at path.
+Status ReadFileBytes(const std::string& path, std::string* bytes);
+
+// Creates or empties the file at path and writes the lines, each ending with CR LF.
+Status WriteTextFile(const std::string& path, const std::vector<std::string>& lines);
+
+// Writes the lines to a new file beside path, then puts it in place of path. The old file
+// stays whole until the new one is complete.
+Status ReplaceTextFile(const std::string& path, const std::vector<std::string>& lines);
+
+// Outcome of CreateTextFileOnce beyond success and failure.
+enum class CreateOnceResult { kCreated, kAlreadyExists, kFailed };
+
+// Writes the lines to a new file at path, which appears whole or not at all; a file that is
+// already there (or appears meanwhile) is never replaced.
+CreateOnceResult CreateTextFileOnce(const std::string& path, const std::vector<std::string>& lines,
+                                    Status* status);
+
+// Deletes the file at path.
+Status DeleteOneFile(const std::string& path);
+
+// Copies a file, replacing the target if it exists.
+Status CopyOneFile(const std::string& from, const std::string& to);
+
+// The length of the file at path in bytes.
+Status GetFileLength(const std::string& path, uint64_t* length);
+
+// The absolute form of path (resolved against the current folder).
+std::string AbsolutePath(const std::string& path);
+
+// The form of path to hand to the file functions: paths of 248 characters or more get the
+// "\\?\" prefix, which lifts the old MAX_PATH limit.
+std::string ApiPath(const std::string& path);
+
+}  // namespace zeb

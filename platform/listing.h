@@ -1,0 +1,29 @@
+#pragma once
+// Folder and file listings, in ascending name order ignoring case.
+#include <string>
+#include <vector>
+
+#include "platform/status.h"
+
+namespace zeb {
+
+// A folder's matching files: the folder as an absolute path without a trailing "\", and the
+// names (without folder) of its ordinary files, neither hidden nor system files.
+struct FileListing {
+  std::string folder;
+  std::vector<std::string> names;
+};
+
+// Lists the ordinary files of folder whose long names match pattern ("*" and "?").
+Status ListFiles(const std::string& folder, const std::string& pattern, FileListing* listing);
+
+// Lists the direct sub-folders of folder as full paths: the folder as an absolute path
+// without a trailing "\", then "\" and the sub-folder's name.
+Status ListFolders(const std::string& folder, std::vector<std::string>* sub_folders);
+
+// The presence test: true when the path text names at least one ordinary file. A text that
+// ends in "\" names the files of that folder; any other text names itself (so a folder
+// named without its final "\" yields no file).
+bool NamesAnyOrdinaryFile(const std::string& path_text);
+
+}  // namespace zeb

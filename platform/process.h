@@ -1,0 +1,19 @@
+#pragma once
+// Starting programs.
+#include <string>
+
+#include "platform/status.h"
+#include "platform/unique_handle.h"
+
+namespace zeb {
+
+// Starts the program file at program_path with the given command text (what the program
+// sees as its command line) and show-window code (SW_HIDE, SW_SHOWNORMAL, ...), with
+// current_folder as its current folder. Naming the file itself means that no other file of
+// the same name, found first on the search path, is ever started. The process handle is
+// handed back in process when it is not null.
+Status StartProgram(const std::string& program_path, const std::string& command_text,
+                    int show_code, const std::string& current_folder,
+                    unique_handle* process = nullptr);
+
+}  // namespace zeb

@@ -1,0 +1,39 @@
+#pragma once
+// A Prompt for tests: it records every message and answers the file-open dialog from a queue.
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/prompt.h"
+
+namespace zeb {
+
+class RecordingPrompt : public Prompt {
+ public:
+  struct Message {
+    std::string text;
+    std::string title;
+  };
+  struct FileQuestion {
+    std::string preset_name;
+  };
+
+  void ShowMessage(const std::string& text, const std::string& title) override {
+    messages.push_back({text, title});
+  }
+
+  // Answers with the next queued path, or as a cancelled dialog when none is queued.
+  std::string AskFileToOpen(const std::string& preset_name) override {
+    file_questions.push_back({preset_name});
+    if (file_answers.empty()) return "";
+    std::string answer = file_answers.front();
+    file_answers.pop_front();
+    return answer;
+  }
+
+  std::vector<Message> messages;
+  std::vector<FileQuestion> file_questions;
+  std::deque<std::string> file_answers;
+};
+
+}  // namespace zeb
