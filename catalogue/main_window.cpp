@@ -1,0 +1,171 @@
+#include "catalogue/main_window.h"
+
+#include <algorithm>
+
+#include "catalogue/resource.h"
+
+namespace zeb {
+
+namespace {
+
+std::string FieldText(HWND dialog, int id) {
+  HWND field = GetDlgItem(dialog, id);
+  int length = GetWindowTextLengthA(field);
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  int got = GetWindowTextA(field, text.data(), length + 1);
+  text.resize(static_cast<size_t>(std::max(got, 0)));
+  return text;
+}
+
+void SetFieldText(HWND dialog, int id, const std::string& text) {
+  // Setting an unchanged text would move the caret and scroll the field for nothing.
+  if (FieldText(dialog, id) != text) SetDlgItemTextA(dialog, id, text.c_str());
+}
+
+}  // namespace
+
+std::unique_ptr<Form1> Form1::Create(HINSTANCE instance, Catalogue* catalogue) {
+  std::unique_ptr<Form1> window(new Form1(catalogue));
+  HWND hwnd = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_Form1), nullptr, DialogProc,
+                                 reinterpret_cast<LPARAM>(window.get()));
+  if (hwnd == nullptr) return nullptr;
+  return window;
+}
+
+Form1::~Form1() {
+  if (hwnd_ != nullptr) {
+    quit_on_destroy_ = false;
+    DestroyWindow(hwnd_);
+  }
+}
+
+INT_PTR CALLBACK Form1::DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  Form1* self;
+  if (message == WM_INITDIALOG) {
+    self = reinterpret_cast<Form1*>(lparam);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, lparam);
+  } else {
+    self = reinterpret_cast<Form1*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  }
+  if (self == nullptr) return FALSE;
+  INT_PTR result = self->HandleMessage(message, wparam, lparam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+  }
+  return result;
+}
+
+INT_PTR Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      OnInitDialog();
+      return TRUE;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wparam), HIWORD(wparam));
+      return TRUE;
+    case WM_CLOSE:
+      OnClose();
+      return TRUE;
+    case WM_DESTROY:
+      if (quit_on_destroy_) PostQuitMessage(0);
+      return TRUE;
+  }
+  return FALSE;
+}
+
+void Form1::OnInitDialog() {
+  catalogue_.StartUp();
+  ShowSettings();
+  ShowRows();
+}
+
+void Form1::OnCommand(int id, int code) {
+  switch (id) {
+    case List1:
+      if (code == LBN_SELCHANGE) {
+        catalogue_.Select(static_cast<int>(SendDlgItemMessageA(hwnd_, List1, LB_GETCURSEL, 0, 0)));
+        ShowDetails();
+      } else if (code == LBN_DBLCLK) {
+        Run([this] { catalogue_.StartSelectedGame(); });
+      }
+      break;
+    case IDCANCEL:
+      // Esc must not close the main window; the title bar's close comes as WM_CLOSE.
+      break;
+  }
+}
+
+void Form1::OnClose() {
+  ReadSettingsFromFields();
+  Status saved = catalogue_.SaveSettings();
+  if (!saved.ok()) {
+    catalogue_.prompt().ShowMessage("The settings could not be saved. " + saved.message(),
+                                    kAppTitle);
+  }
+  DestroyWindow(hwnd_);
+}
+
+template <typename Operation>
+void Form1::Run(Operation operation) {
+  ReadSettingsFromFields();
+  operation();
+  ShowSettings();
+  ShowRows();
+}
+
+void Form1::ReadSettingsFromFields() {
+  Settings& settings = catalogue_.settings();
+  settings.game_paths = FieldText(hwnd_, txtGamePaths);
+  settings.zeb_path = FieldText(hwnd_, txtZEBpath);
+  settings.dat_path = FieldText(hwnd_, txtDatPath);
+  settings.dk_path = FieldText(hwnd_, txtDkPath);
+}
+
+void Form1::ShowSettings() {
+  const Settings& settings = catalogue_.settings();
+  SetFieldText(hwnd_, txtGamePaths, settings.game_paths);
+  SetFieldText(hwnd_, txtZEBpath, settings.zeb_path);
+  SetFieldText(hwnd_, txtDatPath, settings.dat_path);
+  SetFieldText(hwnd_, txtDkPath, settings.dk_path);
+}
+
+void Form1::ShowRows() {
+  if (shown_rows_version_ == catalogue_.rows_version()) return;
+  shown_rows_version_ = catalogue_.rows_version();
+  HWND list = GetDlgItem(hwnd_, List1);
+  const std::vector<std::string>& rows = catalogue_.rows();
+  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  size_t bytes = 0;
+  for (const std::string& row : rows) bytes += row.size() + 1;
+  SendMessageA(list, LB_INITSTORAGE, rows.size(), bytes);
+  // The widest row sets how far the list scrolls sideways.
+  HDC dc = GetDC(list);
+  HGDIOBJ old_font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0)));
+  LONG widest = 0;
+  for (const std::string& row : rows) {
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+    SIZE size;
+    if (GetTextExtentPoint32A(dc, row.c_str(), static_cast<int>(row.size()), &size))
+      widest = std::max(widest, size.cx);
+  }
+  SelectObject(dc, old_font);
+  ReleaseDC(list, dc);
+  SendMessageA(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 8), 0);
+  SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(catalogue_.selected()), 0);
+  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+void Form1::ShowDetails() {
+  const SelectionDetails& details = catalogue_.details();
+  SetDlgItemTextA(hwnd_, lblexe, details.exe.c_str());
+  SetDlgItemTextA(hwnd_, lblName, details.name.c_str());
+  SetDlgItemTextA(hwnd_, lblMan, details.manufacturer.c_str());
+  SetDlgItemTextA(hwnd_, lblYear, details.year.c_str());
+  SetDlgItemTextA(hwnd_, lblPath, details.path.c_str());
+}
+
+}  // namespace zeb

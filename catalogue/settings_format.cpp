@@ -1,0 +1,23 @@
+#include "catalogue/settings_format.h"
+
+namespace zeb {
+
+Settings SettingsFromLines(const std::vector<std::string>& lines) {
+  std::string holder;
+  auto next = [&](size_t index) -> std::string {
+    if (index < lines.size()) holder = lines[index];
+    return holder;
+  };
+  Settings settings;
+  settings.game_paths = next(0);
+  settings.zeb_path = next(1);
+  settings.dat_path = next(2);
+  settings.dk_path = next(3);
+  return settings;
+}
+
+std::vector<std::string> SettingsLines(const Settings& settings) {
+  return {settings.game_paths, settings.zeb_path, settings.dat_path, settings.dk_path};
+}
+
+}  // namespace zeb
