@@ -1,0 +1,35 @@
+#pragma once
+// Timing for the benchmarks: the best of several runs, so that a busy machine's noise counts
+// as little as it can.
+#include <windows.h>
+
+#include <cstdio>
+#include <functional>
+
+namespace zeb::bench {
+
+inline double Seconds() {
+  LARGE_INTEGER now, frequency;
+  QueryPerformanceCounter(&now);
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// The shortest of `runs` timed calls of work, in seconds.
+inline double BestOf(int runs, const std::function<void()>& work) {
+  double best = 1e30;
+  for (int i = 0; i < runs; ++i) {
+    double start = Seconds();
+    work();
+    double elapsed = Seconds() - start;
+    if (elapsed < best) best = elapsed;
+  }
+  return best;
+}
+
+inline void PrintRatio(const char* what, double measured, double baseline, double aim) {
+  std::printf("%s: %.3f s, baseline %.3f s, ratio %.2fx (aim: under %.1fx)\n", what, measured,
+              baseline, measured / baseline, aim);
+}
+
+}  // namespace zeb::bench
