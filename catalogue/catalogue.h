@@ -8,6 +8,7 @@
 #include "catalogue/settings_format.h"
 #include "platform/prompt.h"
 #include "platform/status.h"
+#include "versioninfo/game_facts.h"
 
 namespace zeb {
 
@@ -57,6 +58,13 @@ class Catalogue {
   // Double-click: starts the selected row's game in its own folder.
   void StartSelectedGame();
 
+  // --- Game facts -------------------------------------------------------------------------
+  // Names a game from the version resource of the executable at path: every fact is emptied
+  // first, so one the file cannot supply comes back empty. An unexpected failure is shown
+  // as an "Error: " message and the call returns normally.
+  void GetVersionInfo(const std::string& path);
+  const GameFacts& facts() const { return facts_; }
+
  private:
   void ClearRows();
   void AddRow(std::string row);
@@ -68,6 +76,7 @@ class Catalogue {
   unsigned rows_version_ = 0;
   int selected_ = -1;
   SelectionDetails details_;
+  GameFacts facts_;
 };
 
 }  // namespace zeb

@@ -1,5 +1,7 @@
 #include "catalogue/entry_format.h"
 
+#include "platform/text_rules.h"
+
 namespace zeb {
 
 bool EntryFileName(std::string_view exe_name, std::string* name) {
@@ -9,19 +11,7 @@ bool EntryFileName(std::string_view exe_name, std::string* name) {
   return true;
 }
 
-std::vector<std::string> SplitRow(std::string_view row) {
-  std::vector<std::string> pieces;
-  size_t start = 0;
-  for (;;) {
-    size_t bar = row.find('|', start);
-    if (bar == std::string_view::npos) {
-      pieces.emplace_back(row.substr(start));
-      return pieces;
-    }
-    pieces.emplace_back(row.substr(start, bar - start));
-    start = bar + 1;
-  }
-}
+std::vector<std::string> SplitRow(std::string_view row) { return SplitAt(row, "|"); }
 
 std::string JoinRow(const std::vector<std::string>& fields) {
   std::string row;
@@ -34,13 +24,6 @@ std::string JoinRow(const std::vector<std::string>& fields) {
 
 std::vector<std::string> BlacklistLines() {
   return std::vector<std::string>(kEntryLineCount, std::string(kBlacklistMarker));
-}
-
-std::string TrimSpaces(std::string_view text) {
-  size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return "";
-  size_t last = text.find_last_not_of(' ');
-  return std::string(text.substr(first, last - first + 1));
 }
 
 }  // namespace zeb

@@ -27,7 +27,7 @@ enum EntryField : size_t {
 // characters has none: the result is false and name is left empty.
 bool EntryFileName(std::string_view exe_name, std::string* name);
 
-// Splits a list row at every "|"; an empty row is one empty piece.
+// Splits a list row at every "|"; an empty row has no piece.
 std::vector<std::string> SplitRow(std::string_view row);
 
 // Joins fields with "|", no blanks around the separators.
@@ -38,8 +38,5 @@ std::vector<std::string> BlacklistLines();
 
 // True when an entry file whose first line is this text is a blacklist entry.
 inline bool IsBlacklistMarker(std::string_view first_line) { return first_line == kBlacklistMarker; }
-
-// Removes leading and trailing space characters; other white space stays.
-std::string TrimSpaces(std::string_view text);
 
 }  // namespace zeb

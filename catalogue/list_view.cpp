@@ -7,6 +7,7 @@
 #include "platform/files.h"
 #include "platform/listing.h"
 #include "platform/process.h"
+#include "platform/text_rules.h"
 
 namespace zeb {
 

@@ -35,7 +35,7 @@ TEST(ListRow, SplitsAtEveryBarAndKeepsEmptyFields) {
   EXPECT_EQ(SplitRow("d:\\pc games\\Sky Race|skyrace.exe|Sky Race|Example Games|1999"),
             (Lines{"d:\\pc games\\Sky Race", "skyrace.exe", "Sky Race", "Example Games", "1999"}));
   EXPECT_EQ(SplitRow("f|g.exe|G||"), (Lines{"f", "g.exe", "G", "", ""}));
-  EXPECT_EQ(SplitRow(""), (Lines{""}));
+  EXPECT_EQ(SplitRow(""), (Lines{}));
   // A bar inside a field makes a sixth piece and shifts the later fields.
   EXPECT_EQ(SplitRow("f|g.exe|A|B|C|1999").size(), 6u);
 }
@@ -52,12 +52,6 @@ TEST(BlacklistEntry, IsFiveNullLinesAndOnlyTheExactMarkerCounts) {
   EXPECT_FALSE(IsBlacklistMarker("null"));
   EXPECT_FALSE(IsBlacklistMarker("NULL "));
   EXPECT_FALSE(IsBlacklistMarker(""));
-}
-
-TEST(TrimSpaces, RemovesOnlySpacesAtTheEnds) {
-  EXPECT_EQ(TrimSpaces("  Foo Racing  "), "Foo Racing");
-  EXPECT_EQ(TrimSpaces("\tFoo "), "\tFoo");
-  EXPECT_EQ(TrimSpaces("   "), "");
 }
 
 TEST(SettingsFromLines, OneHolderServesAllFourReads) {
