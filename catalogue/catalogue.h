@@ -58,6 +58,12 @@ class Catalogue {
   // Double-click: starts the selected row's game in its own folder.
   void StartSelectedGame();
 
+  // --- Building the catalogue ------------------------------------------------------------
+  // "Generate ZEB Files": one row per game folder of the games root, then List2ZEB.
+  void GenerateZEBFiles();
+  // Writes an entry file for every row whose entry file does not exist yet, then LoadZEBs.
+  void List2ZEB();
+
   // --- Game facts -------------------------------------------------------------------------
   // Names a game from the version resource of the executable at path: every fact is emptied
   // first, so one the file cannot supply comes back empty. An unexpected failure is shown

@@ -33,13 +33,16 @@ Status WriteAll(HANDLE file, const std::string& bytes, const std::string& path) 
   return Status::Ok();
 }
 
-// Writes bytes to a new hidden file beside target, so that a half-written file is never
-// mistaken for a finished one; returns the temporary file's path.
-Status WriteTemporaryBeside(const std::string& target, const std::string& bytes,
-                            std::string* temp_path) {
+// Writes bytes to a new hidden file in temp_folder (beside target when empty), so that a
+// half-written file is never mistaken for a finished one; returns the temporary file's path.
+// With flush, the bytes reach the disk before the file is put in place, so that even a
+// power failure cannot leave an empty file where a complete one stood.
+Status WriteTemporaryFile(const std::string& target, const std::string& bytes,
+                          const std::string& temp_folder, bool flush, std::string* temp_path) {
   size_t slash = target.find_last_of("\\/");
   std::string folder = (slash == std::string::npos) ? "" : target.substr(0, slash + 1);
   std::string name = (slash == std::string::npos) ? target : target.substr(slash + 1);
+  if (!temp_folder.empty()) folder = temp_folder + "\\";
   for (int attempt = 0; attempt < 100; ++attempt) {
     *temp_path = folder + "." + name + "." + std::to_string(GetCurrentProcessId()) + "-" +
                  std::to_string(attempt) + ".tmp";
@@ -50,7 +53,8 @@ Status WriteTemporaryBeside(const std::string& target, const std::string& bytes,
       return Failure("Cannot write", target);
     }
     Status written = WriteAll(file.get(), bytes, target);
-    if (written.ok() && !FlushFileBuffers(file.get())) written = Failure("Cannot write", target);
+    if (written.ok() && flush && !FlushFileBuffers(file.get()))
+      written = Failure("Cannot write", target);
     file.reset();
     if (!written.ok()) DeleteFileA(ApiPath(*temp_path).c_str());
     return written;
@@ -150,7 +154,7 @@ Status WriteTextFile(const std::string& path, const std::vector<std::string>& li
 
 Status ReplaceTextFile(const std::string& path, const std::vector<std::string>& lines) {
   std::string temp;
-  Status written = WriteTemporaryBeside(path, JoinTextLines(lines), &temp);
+  Status written = WriteTemporaryFile(path, JoinTextLines(lines), "", true, &temp);
   if (!written.ok()) return written;
   if (!MoveFileExA(ApiPath(temp).c_str(), ApiPath(path).c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
@@ -163,9 +167,11 @@ Status ReplaceTextFile(const std::string& path, const std::vector<std::string>& 
 }
 
 CreateOnceResult CreateTextFileOnce(const std::string& path, const std::vector<std::string>& lines,
-                                    Status* status) {
+                                    Status* status, const std::string& temp_folder) {
   std::string temp;
-  *status = WriteTemporaryBeside(path, JoinTextLines(lines), &temp);
+  // A new file replaces nothing, so a power failure can lose no earlier content: the cost of
+  // flushing every one of thousands of new files buys nothing here.
+  *status = WriteTemporaryFile(path, JoinTextLines(lines), temp_folder, false, &temp);
   if (!status->ok()) return CreateOnceResult::kFailed;
   // Without MOVEFILE_REPLACE_EXISTING the move fails when a file of that name is there.
   if (!MoveFileExA(ApiPath(temp).c_str(), ApiPath(path).c_str(), MOVEFILE_WRITE_THROUGH)) {

@@ -39,9 +39,10 @@ Status ReplaceTextFile(const std::string& path, const std::vector<std::string>& 
 enum class CreateOnceResult { kCreated, kAlreadyExists, kFailed };
 
 // Writes the lines to a new file at path, which appears whole or not at all; a file that is
-// already there (or appears meanwhile) is never replaced.
+// already there (or appears meanwhile) is never replaced. The file is written first under a
+// temporary name in temp_folder (beside path when empty), which must be on the same drive.
 CreateOnceResult CreateTextFileOnce(const std::string& path, const std::vector<std::string>& lines,
-                                    Status* status);
+                                    Status* status, const std::string& temp_folder = "");
 
 // Deletes the file at path.
 Status DeleteOneFile(const std::string& path);

@@ -1,0 +1,127 @@
+// "Generate ZEB Files" over a generated games root (three executables per game folder, one
+// with a version resource, every fifth game nested in a "bin" folder), into an empty entry
+// folder, against a baseline that does only the unavoidable work: list the same folders and
+// files, read the chosen executable's version resource, write as many small files.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "bench/bench_support.h"
+#include "catalogue/catalogue.h"
+#include "platform/recording_prompt.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+using zeb::testing::RemoveTree;
+
+void MakeGamesRoot(const std::string& root, int games, const std::string& versioned_exe) {
+  CreateDirectoryA(root.c_str(), nullptr);
+  for (int i = 0; i < games; ++i) {
+    std::string folder = root + "\\Game " + std::to_string(i);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    if (i % 5 == 0) {
+      folder += "\\bin";
+      CreateDirectoryA(folder.c_str(), nullptr);
+    }
+    std::string exe = folder + "\\game" + std::to_string(i) + ".exe";
+    if (!CreateHardLinkA(exe.c_str(), versioned_exe.c_str(), nullptr))
+      CopyFileA(versioned_exe.c_str(), exe.c_str(), FALSE);
+    zeb::testing::WriteBytes(folder + "\\setup.exe", "MZ");
+    zeb::testing::WriteBytes(folder + "\\uninst.exe", "MZ");
+  }
+}
+
+std::vector<std::string> Entries(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  do {
+    std::string name = data.cFileName;
+    if (name != "." && name != "..") names.push_back(name);
+  } while (FindNextFileA(find, &data));
+  FindClose(find);
+  return names;
+}
+
+std::string ProductName(const std::string& exe) {
+  DWORD ignored = 0;
+  DWORD size = GetFileVersionInfoSizeA(exe.c_str(), &ignored);
+  if (size == 0) return "";
+  std::vector<char> data(size);
+  if (!GetFileVersionInfoA(exe.c_str(), 0, size, data.data())) return "";
+  void* value = nullptr;
+  UINT length = 0;
+  if (!VerQueryValueA(data.data(), "\\StringFileInfo\\040904E4\\ProductName", &value, &length))
+    return "";
+  return static_cast<const char*>(value);
+}
+
+// The unavoidable work, as plainly as it can be done.
+int Baseline(const std::string& root, const std::string& out) {
+  int written = 0;
+  for (const std::string& game : Entries(root)) {
+    std::string folder = root + "\\" + game;
+    std::vector<std::string> files = Entries(folder);
+    if (files.size() == 1) {  // only the "bin" folder
+      folder += "\\" + files[0];
+      files = Entries(folder);
+    }
+    std::string exe = folder + "\\" + files[0];  // game<i>.exe sorts first
+    std::string name = ProductName(exe);
+    std::string text = folder + "\r\n" + files[0] + "\r\n" + name + "\r\nFoo Inc.\r\n1999\r\n";
+    HANDLE file = CreateFileA((out + "\\" + files[0] + ".zeb").c_str(), GENERIC_WRITE, 0, nullptr,
+                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD done = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &done, nullptr);
+    CloseHandle(file);
+    ++written;
+  }
+  return written;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<int> sizes;
+  for (int i = 1; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));
+  if (sizes.empty()) sizes = {1000, 2000, 4000};
+  std::string versioned = zeb::testing::BuiltProgram("fixtures\\x64\\full.exe");
+  int status = 0;
+  for (int games : sizes) {
+    zeb::testing::TempFolder dir;
+    std::printf("making a games root of %d game folders...\n", games);
+    MakeGamesRoot(dir / "games", games, versioned);
+    size_t rows = 0;
+    double measured = 1e30, baseline = 1e30;
+    for (int run = 0; run < 3; ++run) {
+      RemoveTree(dir / "plain");
+      CreateDirectoryA((dir / "plain").c_str(), nullptr);
+      double start = zeb::bench::Seconds();
+      Baseline(dir / "games", dir / "plain");
+      baseline = std::min(baseline, zeb::bench::Seconds() - start);
+
+      RemoveTree(dir / "roms");
+      zeb::RecordingPrompt prompt;
+      zeb::Catalogue catalogue(prompt, dir.path());
+      catalogue.settings().game_paths = dir / "games\\";
+      catalogue.settings().zeb_path = dir / "roms\\";
+      start = zeb::bench::Seconds();
+      catalogue.GenerateZEBFiles();
+      measured = std::min(measured, zeb::bench::Seconds() - start);
+      rows = catalogue.rows().size();
+    }
+    std::printf("%d game folders: %.2f ms per folder, baseline %.2f ms per folder\n", games,
+                1000 * measured / games, 1000 * baseline / games);
+    zeb::bench::PrintRatio("Generate ZEB Files", measured, baseline, 1.5);
+    if (rows != static_cast<size_t>(games)) {
+      std::printf("expected %d entries, listed %zu\n", games, rows);
+      status = 1;
+    }
+  }
+  return status;
+}

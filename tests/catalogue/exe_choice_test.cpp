@@ -1,0 +1,53 @@
+// Choosing a game folder's executable from its names.
+#include <gtest/gtest.h>
+
+#include "catalogue/exe_choice.h"
+
+namespace zeb {
+namespace {
+
+std::string Chosen(const std::string& folder, const std::vector<std::string>& names) {
+  std::optional<size_t> index = ChooseExecutable(folder, names);
+  return index ? names[*index] : "<none>";
+}
+
+TEST(ChooseExecutable, WorkedExamples) {
+  EXPECT_EQ(Chosen("d:\\pc games\\Sky Race", {"RACE.EXE", "setup.exe"}), "RACE.EXE");
+  EXPECT_EQ(Chosen("d:\\pc games\\Tanks", {"config.exe", "play.exe", "uninst.exe"}), "play.exe");
+  EXPECT_EQ(Chosen("d:\\pc games\\Tanks", {"GameLauncher.exe", "tanks2.exe"}), "GameLauncher.exe");
+  EXPECT_EQ(Chosen("d:\\pc games\\Tanks", {"a.exe", "z.exe"}), "a.exe");
+  EXPECT_EQ(Chosen("d:\\pc games\\Tanks", {"setup.exe", "uninstall.exe"}), "<none>");
+  EXPECT_EQ(Chosen("d:\\pc games\\Tanks\\bin", {"tanks.exe"}), "tanks.exe");
+}
+
+TEST(ChooseExecutable, APreferredNameWinsOverExclusionsAndOrder) {
+  EXPECT_EQ(Chosen("d:\\games\\Zed", {"SETUP.EXE", "zed.exe"}), "zed.exe");
+  EXPECT_EQ(Chosen("d:\\games\\Q", {"run.exe", "Uninstall_Launcher.exe"}), "Uninstall_Launcher.exe");
+  // The games root's own path counts: "GAMES" occurs in it.
+  EXPECT_EQ(Chosen("d:\\games\\Q", {"play.exe", "games.exe"}), "games.exe");
+  // A file named just ".exe" has an empty base name, which occurs in every path.
+  EXPECT_EQ(Chosen("d:\\x\\Q", {"a1.exe", ".exe"}), ".exe");
+  EXPECT_EQ(Chosen("d:\\x\\Q", {}), "<none>");
+}
+
+TEST(ExcludedExecutable, TheTableAndTheTwoWords) {
+  for (const char* name : {"UNINSTALL.EXE", "uninstal.exe", "Setup.exe", "CONFIG.EXE",
+                           "autorun.exe", "IS_DEL.EXE", "unwise.exe", "_isdel.exe",
+                           "uninst.exe", "MySetup2.exe", "xUNINy.exe"})
+    EXPECT_TRUE(IsExcludedExecutable(name)) << name;
+  for (const char* name : {"config2.exe", "autorun2.exe", "play.exe", "unwise2.exe", "isdel.exe"})
+    EXPECT_FALSE(IsExcludedExecutable(name)) << name;
+}
+
+TEST(PreferredExecutable, IgnoresCaseOnBothSides) {
+  EXPECT_TRUE(IsPreferredExecutable("D:\\PC GAMES\\SKY RACE", "race.exe"));
+  EXPECT_TRUE(IsPreferredExecutable("d:\\pc games\\sky race", "RACE.EXE"));
+  EXPECT_TRUE(IsPreferredExecutable("d:\\x", "mylauncher.exe"));
+  EXPECT_FALSE(IsPreferredExecutable("d:\\x\\Tanks", "play.exe"));
+  // The base name is the name without its last four characters, whatever they are.
+  EXPECT_TRUE(IsPreferredExecutable("d:\\x\\Tanks", "tanks.exe"));
+  EXPECT_FALSE(IsPreferredExecutable("d:\\x\\Tank", "tanks.exe"));
+}
+
+}  // namespace
+}  // namespace zeb
