@@ -24,6 +24,9 @@ struct SelectionDetails {
   std::string path;          // lblPath
 };
 
+// The seven lines of the Dragon King settings file for a program in program_folder.
+std::vector<std::string> DkSettingsLines(const std::string& program_folder);
+
 class Catalogue {
  public:
   // program_folder holds the program's own files: "config.cfg" and the temporary DAT file.
@@ -63,6 +66,10 @@ class Catalogue {
   void GenerateZEBFiles();
   // Writes an entry file for every row whose entry file does not exist yet, then LoadZEBs.
   void List2ZEB();
+
+  // --- The frontend's settings -----------------------------------------------------------
+  // "Prepare Dk Settings": writes "cfgs\PC.cfg" below the Dragon King folder.
+  void MakeDKcfg();
 
   // --- Game facts -------------------------------------------------------------------------
   // Names a game from the version resource of the executable at path: every fact is emptied

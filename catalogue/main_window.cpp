@@ -86,6 +86,9 @@ void Form1::OnCommand(int id, int code) {
     case Command1:
       Run([this] { catalogue_.GenerateZEBFiles(); });
       break;
+    case cmdDkSet:
+      Run([this] { catalogue_.MakeDKcfg(); });
+      break;
     case List1:
       if (code == LBN_SELCHANGE) {
         catalogue_.Select(static_cast<int>(SendDlgItemMessageA(hwnd_, List1, LB_GETCURSEL, 0, 0)));
