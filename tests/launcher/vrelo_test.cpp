@@ -48,42 +48,46 @@ DWORD ExitStatus(const unique_handle& process, DWORD timeout_ms = kTimeoutMs) {
   return status;
 }
 
+std::string ClassName(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+struct BoxSearch {
+  DWORD process_id;
+  HWND found;
+};
+
+BOOL CALLBACK CheckForMessageBox(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<BoxSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search->process_id || !IsWindowVisible(window) || ClassName(window) != "#32770")
+    return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
 // The visible message box of the process with this id, or null.
 HWND FindMessageBox(DWORD process_id) {
-  struct Search {
-    DWORD process_id;
-    HWND found;
-  } search = {process_id, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        char class_name[16] = {};
-        GetClassNameA(window, class_name, sizeof class_name);
-        if (owner != s->process_id || !IsWindowVisible(window) ||
-            std::string(class_name) != "#32770")
-          return TRUE;
-        s->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  BoxSearch search = {process_id, nullptr};
+  EnumWindows(CheckForMessageBox, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+BOOL CALLBACK AddStaticText(HWND child, LPARAM data) {
+  char text[2048] = {};
+  if (lstrcmpiA(ClassName(child).c_str(), "Static") == 0 &&
+      GetWindowTextA(child, text, sizeof text) > 0)
+    *reinterpret_cast<std::string*>(data) += std::string(text) + "\n";
+  return TRUE;
 }
 
 // The texts of a box's static controls, one after the other.
 std::string StaticTexts(HWND box) {
   std::string texts;
-  EnumChildWindows(
-      box,
-      [](HWND child, LPARAM data) -> BOOL {
-        char class_name[16] = {}, text[2048] = {};
-        GetClassNameA(child, class_name, sizeof class_name);
-        if (lstrcmpiA(class_name, "Static") == 0 && GetWindowTextA(child, text, sizeof text) > 0)
-          *reinterpret_cast<std::string*>(data) += std::string(text) + "\n";
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&texts));
+  EnumChildWindows(box, AddStaticText, reinterpret_cast<LPARAM>(&texts));
   return texts;
 }
 
