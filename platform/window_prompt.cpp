@@ -8,7 +8,11 @@
 namespace zeb {
 
 void WindowPrompt::ShowMessage(const std::string& text, const std::string& title) {
-  MessageBoxA(GetActiveWindow(), text.c_str(), title.c_str(), MB_OK);
+  HWND owner = GetActiveWindow();
+  // A box without an owner (vrelo has no window) would otherwise open behind the frontend
+  // that started the program, and the program would wait for it unseen.
+  UINT flags = owner == nullptr ? MB_OK | MB_SETFOREGROUND | MB_TOPMOST : MB_OK;
+  MessageBoxA(owner, text.c_str(), title.c_str(), flags);
 }
 
 std::string WindowPrompt::AskFileToOpen(const std::string& preset_name) {

@@ -6,7 +6,8 @@ namespace zeb {
 
 class WindowPrompt : public Prompt {
  public:
-  // The boxes are owned by the window that is active when they are shown.
+  // The boxes are owned by the window that is active when they are shown; a box with no
+  // such window stays on top of every other window.
   void ShowMessage(const std::string& text, const std::string& title) override;
   std::string AskFileToOpen(const std::string& preset_name) override;
 };

@@ -107,4 +107,13 @@ void CopyFileOrFail(const std::string& from, const std::string& to) {
   if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) Fail("cannot copy " + from + " to " + to);
 }
 
+bool WaitForFile(const std::string& path, unsigned long timeout_ms) {
+  DWORD start = GetTickCount();
+  while (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (GetTickCount() - start > timeout_ms) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
 }  // namespace zeb::testing

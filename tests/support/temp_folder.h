@@ -49,4 +49,7 @@ std::string BuiltProgram(const std::string& relative_path);
 // Copies a file, replacing the target.
 void CopyFileOrFail(const std::string& from, const std::string& to);
 
+// Waits until a file exists at path (another process writes it); false after the time-out.
+bool WaitForFile(const std::string& path, unsigned long timeout_ms = 20000);
+
 }  // namespace zeb::testing

@@ -1,0 +1,127 @@
+#include "launcher/module1.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "launcher/command_rules.h"
+#include "platform/files.h"
+#include "platform/text_rules.h"
+#include "platform/process.h"
+#include "platform/program_info.h"
+#include "platform/status.h"
+#include "platform/unique_handle.h"
+#include "platform/win_error.h"
+
+namespace zeb {
+
+namespace {
+
+// A blacklist entry holds this on its first line; only line 1 is tested.
+constexpr std::string_view kBlacklistMarker = "NULL";
+
+// The pause between starting the game and waiting for it.
+constexpr DWORD kPauseBeforeWaitMs = 200;
+
+int Fail(Prompt& prompt, const std::string& text) {
+  prompt.ShowMessage(text, kVreloTitle);
+  return kFailed;
+}
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+// The path of a file in folder; a drive's root already ends in "\".
+std::string Beside(const std::string& folder, const std::string& name) {
+  return (!folder.empty() && folder.back() == '\\') ? folder + name : folder + "\\" + name;
+}
+
+// Makes the game folder current, its drive first (a folder such as "D:games" counts from that
+// drive's current folder), and gives back the folder's absolute path, so that the files
+// beside the game are found wherever a relative folder pointed.
+Status MakeGameFolderCurrent(const std::string& game_folder, std::string* absolute_folder) {
+  char letter = game_folder.empty() ? '\0' : static_cast<char>(game_folder[0] | 0x20);
+  if (game_folder.size() >= 2 && game_folder[1] == ':' && letter >= 'a' && letter <= 'z') {
+    std::string drive = game_folder.substr(0, 2);
+    if (!SetCurrentDirectoryA(drive.c_str()))
+      return Status::Error("The drive " + drive + " of the game folder " + Quoted(game_folder) +
+                           " cannot be used: " + LastErrorText());
+  }
+  if (!SetCurrentDirectoryA(game_folder.c_str()))
+    return Status::Error("The game folder " + Quoted(game_folder) +
+                         " cannot be made the current folder: " + LastErrorText());
+  *absolute_folder = CurrentFolder();
+  return Status::Ok();
+}
+
+// Writes "vrelo.bat" beside the game and starts it hidden, without waiting. The system's own
+// cmd runs it by an explicit relative path from the game folder, so exactly the file just
+// written runs and never one of the same name elsewhere on the search path.
+Status RunCompanionScript(const std::string& folder, const std::string& game_exe) {
+  std::string batch = Beside(folder, "vrelo.bat");
+  Status written = WriteTextFile(batch, {CompanionBatchLine(game_exe)});
+  if (!written.ok())
+    return Status::Error("The batch file for the companion script cannot be written.\n\n" +
+                         written.message());
+  char system_folder[MAX_PATH];
+  UINT length = GetSystemDirectoryA(system_folder, sizeof system_folder);
+  if (length == 0 || length >= sizeof system_folder)
+    return Status::Error("The system folder, which holds cmd.exe, cannot be found: " +
+                         LastErrorText());
+  std::string cmd = std::string(system_folder, length) + "\\cmd.exe";
+  Status started = StartProgram(cmd, "cmd.exe /c .\\vrelo.bat", SW_HIDE, folder);
+  if (!started.ok())
+    return Status::Error("The batch file " + Quoted(batch) +
+                         " for the companion script cannot be started.\n\n" + started.message());
+  return Status::Ok();
+}
+
+}  // namespace
+
+int Module1(std::string_view command_line, const std::string& launcher_folder, Prompt& prompt) {
+  LaunchRequest request;
+  if (!ReadLaunchRequest(command_line, launcher_folder, &request)) return kNothingToStart;
+  const std::string& entry_path = request.entry_path;
+  // Hidden and system files count as absent, like in every listing of the system.
+  if (!OrdinaryFileExists(entry_path)) return kNoEntryFile;
+
+  std::vector<std::string> lines;
+  Status read = ReadTextFile(entry_path, 2, &lines);
+  if (!read.ok()) return Fail(prompt, "The entry file cannot be read.\n\n" + read.message());
+  // The marker on line 1 is enough, whatever follows it.
+  if (!lines.empty() && lines[0] == kBlacklistMarker) return kBlacklisted;
+  if (lines.size() < 2)
+    return Fail(prompt, "The entry file " + Quoted(entry_path) +
+                            " names no game: it needs the game folder on line 1 and the game's "
+                            "executable on line 2.");
+  const std::string& game_folder = lines[0];
+  const std::string& game_exe = lines[1];
+  std::string program_name = TrimSpaces(game_exe);
+  if (program_name.empty())
+    return Fail(prompt, "The entry file " + Quoted(entry_path) +
+                            " names no game executable: line 2 is blank.");
+
+  std::string folder;
+  Status moved = MakeGameFolderCurrent(game_folder, &folder);
+  if (!moved.ok()) return Fail(prompt, moved.message());
+
+  if (OrdinaryFileExists(Beside(folder, game_exe + ".ahk"))) {
+    Status script = RunCompanionScript(folder, game_exe);
+    if (!script.ok()) return Fail(prompt, script.message());
+  }
+
+  // The program is the file in the game folder, so that a file of the same name in our own
+  // folder, the system folders or the path is never started instead; the game still sees
+  // its bare name and the options as its command line.
+  unique_handle game;
+  Status started = StartProgram(Beside(folder, program_name), game_exe + request.game_options,
+                                SW_SHOWNORMAL, folder, &game);
+  if (!started.ok()) return Fail(prompt, "The game cannot be started.\n\n" + started.message());
+
+  Sleep(kPauseBeforeWaitMs);
+  // The handle from the start itself: an id looked up later may already name another
+  // process if the game ended at once.
+  WaitForSingleObject(game.get(), INFINITE);
+  return kGameEnded;
+}
+
+}  // namespace zeb

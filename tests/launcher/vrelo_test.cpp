@@ -1,0 +1,297 @@
+// The real vrelo.exe, started as the frontend starts it: by CreateProcess with an exact
+// command-line text. The games are copies of the recorder fixture, which writes down how it
+// was started and stays alive while its ".hold" file exists.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "launcher/module1.h"
+#include "platform/files.h"
+#include "platform/process.h"
+#include "platform/text_lines.h"
+#include "platform/unique_handle.h"
+#include "tests/support/temp_folder.h"
+
+namespace zeb {
+namespace {
+
+using testing::CopyFileOrFail;
+using testing::CrLf;
+using testing::MakeFolders;
+using testing::ReadBytes;
+using testing::TempFolder;
+using testing::WaitForFile;
+using testing::WriteBytes;
+
+// Generous, so that a slow machine passes and a fault fails instead of hanging the run.
+constexpr DWORD kTimeoutMs = 30000;
+// How long a process gets to do what it must not do.
+constexpr DWORD kGraceMs = 1500;
+constexpr DWORD kStillRunning = 0xFFFFFFFF;
+
+// Starts the vrelo.exe at vrelo with the command line "<vrelo>" <arguments>.
+unique_handle StartVrelo(const std::string& vrelo, const std::string& arguments,
+                         const std::string& current_folder) {
+  unique_handle process;
+  std::string command = "\"" + vrelo + "\"" + (arguments.empty() ? "" : " " + arguments);
+  Status started = StartProgram(vrelo, command, SW_SHOWNORMAL, current_folder, &process);
+  EXPECT_TRUE(started.ok()) << started.message();
+  return process;
+}
+
+// Waits for the process to end and gives back its exit status, or kStillRunning.
+DWORD ExitStatus(const unique_handle& process, DWORD timeout_ms = kTimeoutMs) {
+  if (!process || WaitForSingleObject(process.get(), timeout_ms) != WAIT_OBJECT_0)
+    return kStillRunning;
+  DWORD status = kStillRunning;
+  GetExitCodeProcess(process.get(), &status);
+  return status;
+}
+
+std::string ClassName(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+struct BoxSearch {
+  DWORD process_id;
+  HWND found;
+};
+
+BOOL CALLBACK CheckForMessageBox(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<BoxSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search->process_id || !IsWindowVisible(window) || ClassName(window) != "#32770")
+    return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+// The visible message box of the process with this id, or null.
+HWND FindMessageBox(DWORD process_id) {
+  BoxSearch search = {process_id, nullptr};
+  EnumWindows(CheckForMessageBox, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+BOOL CALLBACK AddStaticText(HWND child, LPARAM data) {
+  char text[2048] = {};
+  if (lstrcmpiA(ClassName(child).c_str(), "Static") == 0 &&
+      GetWindowTextA(child, text, sizeof text) > 0)
+    *reinterpret_cast<std::string*>(data) += std::string(text) + "\n";
+  return TRUE;
+}
+
+// The texts of a box's static controls, one after the other.
+std::string StaticTexts(HWND box) {
+  std::string texts;
+  EnumChildWindows(box, AddStaticText, reinterpret_cast<LPARAM>(&texts));
+  return texts;
+}
+
+std::string WindowText(HWND window) {
+  char text[256] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+// Registers a program for ".ahk" files for the life of the object, the way a script host's
+// set-up does (Wine reads associations from HKLM only).
+class AhkAssociation {
+ public:
+  explicit AhkAssociation(const std::string& host) {
+    SetDefault("Software\\Classes\\.ahk", "ZebrineTestScript");
+    SetDefault("Software\\Classes\\ZebrineTestScript\\shell\\open\\command",
+               "\"" + host + "\" \"%1\"");
+  }
+  ~AhkAssociation() {
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Classes\\ZebrineTestScript");
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Classes\\.ahk");
+  }
+
+ private:
+  static void SetDefault(const char* key_name, const std::string& value) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key_name, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                              &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>(value.size() + 1));
+    RegCloseKey(key);
+  }
+};
+
+class VreloTest : public ::testing::Test {
+ protected:
+  VreloTest() {
+    MakeFolders(Game());
+    MakeFolders(dir_ / "roms");
+    AddProgram(Game("sky.exe"));
+  }
+
+  std::string Game(const std::string& name = "") const {
+    return name.empty() ? dir_ / "Sky Race" : dir_ / "Sky Race\\" + name;
+  }
+  static void AddProgram(const std::string& path) {
+    CopyFileOrFail(testing::BuiltProgram("fixtures\\recorder.exe"), path);
+  }
+  std::string Entry(const std::string& name, const std::vector<std::string>& lines) {
+    WriteBytes(dir_ / "roms\\" + name, CrLf(lines));
+    return dir_ / "roms\\" + name;
+  }
+  std::string SkyEntry() { return Entry("sky.zeb", {Game(), "sky.exe", "Sky Race", "", ""}); }
+  // Runs the built vrelo.exe from the temporary folder and gives back its exit status.
+  DWORD RunVrelo(const std::string& arguments) {
+    return ExitStatus(StartVrelo(vrelo_, arguments, dir_.path()));
+  }
+  static std::string Record(const std::string& path) { return ReadBytes(path + ".record"); }
+
+  TempFolder dir_;
+  std::string vrelo_ = testing::BuiltProgram("vrelo.exe");
+};
+
+TEST_F(VreloTest, EndsOnlyAfterTheGameHasEnded) {
+  WriteBytes(Game("sky.exe.hold"), "");
+  unique_handle vrelo = StartVrelo(vrelo_, SkyEntry(), dir_.path());
+  ASSERT_TRUE(WaitForFile(Game("sky.exe.record"), kTimeoutMs)) << "the game did not start";
+  EXPECT_EQ(ExitStatus(vrelo, kGraceMs), kStillRunning) << "vrelo ended before the game";
+  ASSERT_TRUE(DeleteFileA(Game("sky.exe.hold").c_str()));
+  EXPECT_EQ(ExitStatus(vrelo), static_cast<DWORD>(kGameEnded));
+  // Started by its bare name, with the game folder as its current folder.
+  EXPECT_EQ(Record(Game("sky.exe")), CrLf({"sky.exe", Game(), Game("sky.exe")}));
+  EXPECT_FALSE(AnyFileExists(Game("vrelo.bat")));
+}
+
+TEST_F(VreloTest, PassesTheOptionsOnWithTheirBlanks) {
+  std::string entry = SkyEntry();
+  std::string without_ending = entry.substr(0, entry.size() - 4);
+  struct Case {
+    std::string arguments, game_command;
+  } cases[] = {
+      {entry + " /w", "sky.exe /w"},
+      {entry + " -w", "sky.exe  -w"},
+      {entry + "  /w -x", "sky.exe  /w -x"},
+      {without_ending + " /w", "sky.exe /w"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    DeleteFileA(Game("sky.exe.record").c_str());
+    EXPECT_EQ(RunVrelo(c.arguments), static_cast<DWORD>(kGameEnded));
+    EXPECT_EQ(Record(Game("sky.exe")), CrLf({c.game_command, Game(), Game("sky.exe")}));
+  }
+}
+
+TEST_F(VreloTest, ABareNameIsFoundBesideVreloAndTheGameStartsFromItsOwnFolder) {
+  // vrelo in a folder of its own, with a decoy game of the same name beside it: a start by
+  // bare name would find that one first.
+  std::string front = dir_ / "front end";
+  MakeFolders(front);
+  CopyFileOrFail(vrelo_, front + "\\vrelo.exe");
+  AddProgram(front + "\\sky.exe");
+  WriteBytes(front + "\\Sky.zeb", CrLf({Game(), "sky.exe", "Sky Race", "", ""}));
+  // The current folder holds an entry of the same name for another game, which must not count.
+  std::string here = dir_ / "here";
+  MakeFolders(here + "\\Other");
+  AddProgram(here + "\\Other\\sky.exe");
+  WriteBytes(here + "\\Sky.zeb", CrLf({here + "\\Other", "sky.exe", "", "", ""}));
+
+  EXPECT_EQ(ExitStatus(StartVrelo(front + "\\vrelo.exe", "Sky", here)),
+            static_cast<DWORD>(kGameEnded));
+  EXPECT_EQ(Record(Game("sky.exe")), CrLf({"sky.exe", Game(), Game("sky.exe")}));
+  EXPECT_FALSE(AnyFileExists(front + "\\sky.exe.record"));
+  EXPECT_FALSE(AnyFileExists(here + "\\Other\\sky.exe.record"));
+}
+
+TEST_F(VreloTest, StartsNothingWithoutAnEntryOrForABlacklistEntry) {
+  std::string entry = SkyEntry();
+  EXPECT_EQ(RunVrelo(""), static_cast<DWORD>(kNothingToStart));
+  EXPECT_EQ(RunVrelo("   "), static_cast<DWORD>(kNothingToStart));
+  EXPECT_EQ(RunVrelo("\"" + entry + "\""), static_cast<DWORD>(kNoEntryFile));
+  EXPECT_EQ(RunVrelo(dir_ / "roms\\none.zeb"), static_cast<DWORD>(kNoEntryFile));
+  EXPECT_EQ(RunVrelo(Entry("banned.zeb", {"NULL", "NULL", "NULL", "NULL", "NULL"})),
+            static_cast<DWORD>(kBlacklisted));
+  // Each of these ended by itself, so no message box held vrelo open.
+  EXPECT_FALSE(AnyFileExists(Game("sky.exe.record")));
+}
+
+TEST_F(VreloTest, RunsTheCompanionScriptThroughVreloBatEvenWithPercentInItsName) {
+  std::string host = dir_ / "ahk host.exe";
+  AddProgram(host);
+  AhkAssociation association(host);
+  struct Case {
+    std::string exe, batch_file;
+  } cases[] = {
+      {"100%.exe", "\"100%%.exe.ahk\"\r\n"},
+      {"%COMSPEC%.exe", "\"%%COMSPEC%%.exe.ahk\"\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.exe);
+    std::string script = Game(c.exe + ".ahk");
+    AddProgram(Game(c.exe));
+    AddProgram(script);
+    // What "100%.exe.ahk" becomes when cmd drops the lone "%".
+    AddProgram(Game("100.exe.ahk"));
+    // An older, longer batch file is replaced by the one line.
+    WriteBytes(Game("vrelo.bat"), "@echo an older batch file\r\n@echo with two lines\r\n");
+    DeleteFileA((host + ".record").c_str());
+
+    EXPECT_EQ(RunVrelo(Entry("percent.zeb", {Game(), c.exe, "", "", ""}) + " /w"),
+              static_cast<DWORD>(kGameEnded));
+    EXPECT_EQ(Record(Game(c.exe)), CrLf({c.exe + " /w", Game(), Game(c.exe)}));
+    EXPECT_EQ(ReadBytes(Game("vrelo.bat")), c.batch_file);
+
+    // Wine's cmd starts the script itself (it is a program); Windows goes through the
+    // association to the host. Either way the script beside the game must be the one reached.
+    bool reached = false;
+    for (DWORD start = GetTickCount(); !reached && GetTickCount() - start < kTimeoutMs; Sleep(20))
+      reached = AnyFileExists(script + ".record") || AnyFileExists(host + ".record");
+    ASSERT_TRUE(reached) << "the companion script did not run";
+    if (AnyFileExists(script + ".record")) {
+      std::vector<std::string> seen = SplitTextLines(Record(script));
+      ASSERT_EQ(seen.size(), 3u);
+      EXPECT_EQ(seen[1], Game()) << "the script runs in the game folder";
+      EXPECT_EQ(seen[2], script);
+    } else {
+      EXPECT_NE(Record(host).find(script), std::string::npos) << Record(host);
+    }
+    EXPECT_FALSE(AnyFileExists(Game("100.exe.ahk.record")));
+  }
+}
+
+TEST_F(VreloTest, WithoutAScriptAnOldVreloBatIsNeitherRunNorRemoved) {
+  std::string old_batch = "\"decoy.exe\"\r\n";
+  WriteBytes(Game("vrelo.bat"), old_batch);
+  AddProgram(Game("decoy.exe"));
+  WriteBytes(Game("sky.exe.hold"), "");
+  unique_handle vrelo = StartVrelo(vrelo_, SkyEntry(), dir_.path());
+  ASSERT_TRUE(WaitForFile(Game("sky.exe.record"), kTimeoutMs));
+  // The game runs; give a batch file that was started wrongly the time to show itself.
+  Sleep(kGraceMs);
+  ASSERT_TRUE(DeleteFileA(Game("sky.exe.hold").c_str()));
+  EXPECT_EQ(ExitStatus(vrelo), static_cast<DWORD>(kGameEnded));
+  EXPECT_FALSE(AnyFileExists(Game("decoy.exe.record")));
+  EXPECT_EQ(ReadBytes(Game("vrelo.bat")), old_batch);
+}
+
+TEST_F(VreloTest, AFailureShowsAMessageBoxNamingItAndEndsWithAFailureStatus) {
+  std::string gone = dir_ / "gone\\Sky Race";
+  unique_handle vrelo = StartVrelo(vrelo_, Entry("gone.zeb", {gone, "sky.exe"}), dir_.path());
+  ASSERT_TRUE(vrelo);
+  HWND box = nullptr;
+  for (DWORD start = GetTickCount(); !box && GetTickCount() - start < kTimeoutMs; Sleep(50))
+    box = FindMessageBox(GetProcessId(vrelo.get()));
+  ASSERT_NE(box, nullptr) << "no message box";
+  EXPECT_EQ(WindowText(box), kVreloTitle);
+  std::string text = StaticTexts(box);
+  EXPECT_NE(text.find("\"" + gone + "\""), std::string::npos) << text;
+  // vrelo waits for the box; closing it lets vrelo end.
+  EXPECT_EQ(ExitStatus(vrelo, kGraceMs), kStillRunning);
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(ExitStatus(vrelo), static_cast<DWORD>(kFailed));
+  EXPECT_FALSE(AnyFileExists(Game("sky.exe.record")));
+}
+
+}  // namespace
+}  // namespace zeb
