@@ -57,6 +57,10 @@ class Catalogue {
   // Double-click: starts the selected row's game in its own folder.
   void StartSelectedGame();
 
+  // --- DAT export -------------------------------------------------------------------------
+  // "Make Dat File": writes the DAT file of the entry folder; a failure is shown.
+  void MakeDatFile();
+
  private:
   void ClearRows();
   void AddRow(std::string row);
