@@ -1,18 +1,15 @@
 #pragma once
 // Timing for the benchmarks: the best of several runs, so that a busy machine's noise counts
 // as little as it can.
-#include <windows.h>
-
+#include <chrono>
 #include <cstdio>
 #include <functional>
 
 namespace zeb::bench {
 
 inline double Seconds() {
-  LARGE_INTEGER now, frequency;
-  QueryPerformanceCounter(&now);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
 }
 
 // The shortest of `runs` timed calls of work, in seconds.

@@ -71,6 +71,10 @@ class Catalogue {
   // "Prepare Dk Settings": writes "cfgs\PC.cfg" below the Dragon King folder.
   void MakeDKcfg();
 
+  // --- DAT export -------------------------------------------------------------------------
+  // "Make Dat File": writes the DAT file of the entry folder; a failure is shown.
+  void MakeDatFile();
+
   // --- Game facts -------------------------------------------------------------------------
   // Names a game from the version resource of the executable at path: every fact is emptied
   // first, so one the file cannot supply comes back empty. An unexpected failure is shown

@@ -97,6 +97,9 @@ void Form1::OnCommand(int id, int code) {
         Run([this] { catalogue_.StartSelectedGame(); });
       }
       break;
+    case cmdMakeDat:
+      Run([this] { catalogue_.MakeDatFile(); });
+      break;
     case IDCANCEL:
       // Esc must not close the main window; the title bar's close comes as WM_CLOSE.
       break;

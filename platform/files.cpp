@@ -33,19 +33,25 @@ Status WriteAll(HANDLE file, const std::string& bytes, const std::string& path) 
   return Status::Ok();
 }
 
+// The name of the attempt-th temporary file for target: in temp_folder (beside target when
+// empty), named after target and this process.
+std::string TemporaryPath(const std::string& target, const std::string& temp_folder, int attempt) {
+  size_t slash = target.find_last_of("\\/");
+  std::string folder = (slash == std::string::npos) ? "" : target.substr(0, slash + 1);
+  std::string name = (slash == std::string::npos) ? target : target.substr(slash + 1);
+  if (!temp_folder.empty()) folder = temp_folder + "\\";
+  return folder + "." + name + "." + std::to_string(GetCurrentProcessId()) + "-" +
+         std::to_string(attempt) + ".tmp";
+}
+
 // Writes bytes to a new hidden file in temp_folder (beside target when empty), so that a
 // half-written file is never mistaken for a finished one; returns the temporary file's path.
 // With flush, the bytes reach the disk before the file is put in place, so that even a
 // power failure cannot leave an empty file where a complete one stood.
 Status WriteTemporaryFile(const std::string& target, const std::string& bytes,
                           const std::string& temp_folder, bool flush, std::string* temp_path) {
-  size_t slash = target.find_last_of("\\/");
-  std::string folder = (slash == std::string::npos) ? "" : target.substr(0, slash + 1);
-  std::string name = (slash == std::string::npos) ? target : target.substr(slash + 1);
-  if (!temp_folder.empty()) folder = temp_folder + "\\";
   for (int attempt = 0; attempt < 100; ++attempt) {
-    *temp_path = folder + "." + name + "." + std::to_string(GetCurrentProcessId()) + "-" +
-                 std::to_string(attempt) + ".tmp";
+    *temp_path = TemporaryPath(target, temp_folder, attempt);
     unique_hfile file(CreateFileA(ApiPath(*temp_path).c_str(), GENERIC_WRITE, 0, nullptr,
                                   CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr));
     if (!file) {
@@ -197,6 +203,25 @@ Status CopyOneFile(const std::string& from, const std::string& to) {
   if (!CopyFileA(ApiPath(from).c_str(), ApiPath(to).c_str(), FALSE))
     return Status::Error("Cannot copy \"" + from + "\" to \"" + to + "\": " + LastErrorText());
   return Status::Ok();
+}
+
+Status ReplaceWithCopy(const std::string& from, const std::string& to) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string temp = TemporaryPath(to, "", attempt);
+    if (!CopyFileA(ApiPath(from).c_str(), ApiPath(temp).c_str(), TRUE)) {
+      DWORD error = GetLastError();
+      if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) continue;
+      return Status::Error("Cannot copy \"" + from + "\" to \"" + to + "\": " + ErrorText(error));
+    }
+    if (!MoveFileExA(ApiPath(temp).c_str(), ApiPath(to).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      Status failed = Failure("Cannot replace", to);
+      DeleteFileA(ApiPath(temp).c_str());
+      return failed;
+    }
+    return Status::Ok();
+  }
+  return Status::Error("Cannot create a temporary file beside \"" + to + "\"");
 }
 
 Status GetFileLength(const std::string& path, uint64_t* length) {

@@ -50,6 +50,10 @@ Status DeleteOneFile(const std::string& path);
 // Copies a file, replacing the target if it exists.
 Status CopyOneFile(const std::string& from, const std::string& to);
 
+// Copies a file to a new file beside the target, then puts it in place of the target. The
+// old target stays whole until the copy is complete; on a failure it is left as it was.
+Status ReplaceWithCopy(const std::string& from, const std::string& to);
+
 // The length of the file at path in bytes.
 Status GetFileLength(const std::string& path, uint64_t* length);
 

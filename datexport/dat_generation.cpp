@@ -1,0 +1,99 @@
+#include "datexport/dat_generation.h"
+
+#include <optional>
+#include <vector>
+
+#include "catalogue/entry_format.h"
+#include "datexport/cls_crc.h"
+#include "datexport/dat_format.h"
+#include "platform/files.h"
+#include "platform/listing.h"
+
+namespace zeb {
+
+std::string DatFilePath(const std::string& dat_path) { return dat_path + "PC.dat"; }
+
+std::string TempDatPath(const std::string& program_folder) {
+  return program_folder + "\\tempdat.dat";
+}
+
+Status MakeRomLine(const std::string& full_path, std::string* rom_line) {
+  rom_line->clear();
+  clsCRC crc;
+  std::string token = DatRomNameToken(full_path);
+  crc.SetAlgorithm(1);
+  if (!HasDriveLetter(full_path)) return Status::Ok();
+  uint64_t size = 0;
+  Status status = GetFileLength(full_path, &size);
+  if (!status.ok()) return status;
+  std::optional<int32_t> value;
+  status = crc.CalculateFile(full_path, &value);
+  if (!status.ok()) return status;
+  // An empty file has no CRC value; the CRC of nothing is 0.
+  *rom_line = DatRomLine(token, size, static_cast<uint32_t>(value.value_or(0)));
+  return Status::Ok();
+}
+
+namespace {
+
+// The DAT text of the entry folder, header first.
+Status MakeDatLines(const std::string& zeb_path, std::vector<std::string>* lines) {
+  *lines = DatHeaderLines();
+  if (zeb_path.empty()) return Status::Error("No entry folder is set.");
+  if (!FolderExists(zeb_path))
+    return Status::Error("The entry folder \"" + zeb_path + "\" does not exist.");
+  FileListing listing;
+  Status status = ListFiles(zeb_path, "*.zeb", &listing);
+  if (!status.ok()) return status;
+  std::vector<std::string> entry;
+  std::string rom_line;
+  for (const std::string& name : listing.names) {
+    std::string path = listing.folder + "\\" + name;
+    status = ReadTextFile(path, kEntryLineCount, &entry);
+    if (!status.ok()) return status;
+    // A blacklist entry is known by its first line alone.
+    if (!entry.empty() && IsBlacklistMarker(entry[kFolderField])) continue;
+    if (entry.size() < kEntryLineCount)
+      return Status::Error("The entry file \"" + path + "\" has fewer than five lines.");
+    status = MakeRomLine(path, &rom_line);
+    if (!status.ok()) return status;
+    AppendDatGameBlock(name, entry, rom_line, lines);
+  }
+  return Status::Ok();
+}
+
+}  // namespace
+
+Status WriteDatFile(const std::string& zeb_path, const std::string& dat_path,
+                    const std::string& program_folder) {
+  const std::string dat_file = DatFilePath(dat_path);
+  const std::string temp_file = TempDatPath(program_folder);
+  auto not_written = [&](const Status& cause) {
+    return Status::Error("The DAT file \"" + dat_file + "\" was not written. " + cause.message());
+  };
+
+  std::vector<std::string> lines;
+  Status status = MakeDatLines(zeb_path, &lines);
+  if (!status.ok()) return not_written(status);
+  status = WriteTextFile(temp_file, lines);
+  if (!status.ok()) {
+    DeleteOneFile(temp_file);
+    return not_written(status);
+  }
+  // The copy goes in beside the DAT file and replaces it whole, so a failed copy leaves the
+  // old DAT file as it was.
+  status = ReplaceWithCopy(temp_file, dat_file);
+  if (!status.ok()) {
+    DeleteOneFile(temp_file);
+    return not_written(status);
+  }
+  status = DeleteOneFile(temp_file);
+  if (!status.ok()) {
+    return Status::Error("The DAT file \"" + dat_file +
+                         "\" was written, but its temporary file was not removed. " +
+                         status.message());
+  }
+  return Status::Ok();
+}
+
+}  // namespace zeb

@@ -1,0 +1,29 @@
+#pragma once
+// DatGeneration: the DAT file of the entry folder, written by "Make Dat File" and by the
+// unattended build.
+#include <string>
+
+#include "platform/status.h"
+
+namespace zeb {
+
+// The DAT file's path: the DAT folder text followed directly by "PC.dat" (so the text must
+// end in "\"; a relative one is relative to the current folder).
+std::string DatFilePath(const std::string& dat_path);
+
+// The temporary file in the program's folder through which the DAT text is written.
+std::string TempDatPath(const std::string& program_folder);
+
+// Writes the DAT file for the entry files ("*.zeb") of the folder zeb_path: the header, then
+// a game block for each entry file that is not a blacklist entry, in name order. The text
+// goes to "tempdat.dat" in program_folder, is copied in place of the DAT file, and the
+// temporary file is deleted. On a failure the message names the file and the reason, and
+// an existing DAT file stays exactly as it was.
+Status WriteDatFile(const std::string& zeb_path, const std::string& dat_path,
+                    const std::string& program_folder);
+
+// The rom line of one entry file: its name, size and CRC-32. Empty for a path that does not
+// start with a drive letter (a network path, for example).
+Status MakeRomLine(const std::string& full_path, std::string* rom_line);
+
+}  // namespace zeb
