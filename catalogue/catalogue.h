@@ -49,6 +49,7 @@ class Catalogue {
   unsigned rows_version() const { return rows_version_; }
   // The selected row, or -1 when none is.
   int selected() const { return selected_; }
+  // While a row is selected, its fields; afterwards they keep the last selected row's.
   const SelectionDetails& details() const { return details_; }
   Prompt& prompt() { return prompt_; }
   const std::string& program_folder() const { return program_folder_; }
@@ -81,6 +82,25 @@ class Catalogue {
   // as an "Error: " message and the call returns normally.
   void GetVersionInfo(const std::string& path);
   const GameFacts& facts() const { return facts_; }
+
+  // --- Maintenance ------------------------------------------------------------------------
+  // Each one asks nothing and ends with LoadZEBs. A file that cannot be deleted is passed
+  // over, and one message at the end names every file left.
+  // Deletes every ordinary file of the entry folder; sub-folders, hidden and system files stay.
+  void ClearZEBs();
+  // Deletes the entries whose executable is gone; blacklist entries stay.
+  void RemoveInvalidEntries();
+  // Turns the selected row's entry file into a blacklist entry; with no row selected it does
+  // nothing.
+  void Blacklist();
+
+  // --- Overwriting entry files (the blacklist command and the editor) ----------------------
+  // The entry folder text followed by exe_name's entry file name. A name shorter than three
+  // characters has none: a message says so and the result is false.
+  bool EntryFilePath(const std::string& exe_name, std::string* path);
+  // Creates or overwrites an entry file; the old content stays whole until the new one is
+  // complete. A failure is shown as a message naming the file and the reason.
+  bool OverwriteEntryFile(const std::string& path, const std::vector<std::string>& lines);
 
  private:
   void ClearRows();

@@ -6,29 +6,9 @@
 
 namespace zeb {
 
-namespace {
-
-std::string FieldText(HWND dialog, int id) {
-  HWND field = GetDlgItem(dialog, id);
-  int length = GetWindowTextLengthA(field);
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  int got = GetWindowTextA(field, text.data(), length + 1);
-  text.resize(static_cast<size_t>(std::max(got, 0)));
-  return text;
-}
-
-void SetFieldText(HWND dialog, int id, const std::string& text) {
-  // Setting an unchanged text would move the caret and scroll the field for nothing.
-  if (FieldText(dialog, id) != text) SetDlgItemTextA(dialog, id, text.c_str());
-}
-
-}  // namespace
-
 std::unique_ptr<Form1> Form1::Create(HINSTANCE instance, Catalogue* catalogue) {
   std::unique_ptr<Form1> window(new Form1(catalogue));
-  HWND hwnd = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_Form1), nullptr, DialogProc,
-                                 reinterpret_cast<LPARAM>(window.get()));
-  if (hwnd == nullptr) return nullptr;
+  if (window->CreateDialogWindow(instance, IDD_Form1, nullptr) == nullptr) return nullptr;
   return window;
 }
 
@@ -37,24 +17,6 @@ Form1::~Form1() {
     quit_on_destroy_ = false;
     DestroyWindow(hwnd_);
   }
-}
-
-INT_PTR CALLBACK Form1::DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  Form1* self;
-  if (message == WM_INITDIALOG) {
-    self = reinterpret_cast<Form1*>(lparam);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, lparam);
-  } else {
-    self = reinterpret_cast<Form1*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  }
-  if (self == nullptr) return FALSE;
-  INT_PTR result = self->HandleMessage(message, wparam, lparam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
-  }
-  return result;
 }
 
 INT_PTR Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM) {
@@ -99,6 +61,24 @@ void Form1::OnCommand(int id, int code) {
       break;
     case cmdMakeDat:
       Run([this] { catalogue_.MakeDatFile(); });
+      break;
+    case cmdValZEB:
+      Run([this] { catalogue_.RemoveInvalidEntries(); });
+      break;
+    case cmdClear:
+      Run([this] { catalogue_.ClearZEBs(); });
+      break;
+    case cmdBlacklist:
+      Run([this] { catalogue_.Blacklist(); });
+      break;
+    case cmdAddEntry:
+      // Adding starts from an empty editor, whatever row was selected.
+      catalogue_.Select(-1);
+      SendDlgItemMessageA(hwnd_, List1, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+      Run([this] { OpenEditor(); });
+      break;
+    case Command2:
+      Run([this] { OpenEditor(); });
       break;
     case IDCANCEL:
       // Esc must not close the main window; the title bar's close comes as WM_CLOSE.
@@ -166,6 +146,17 @@ void Form1::ShowRows() {
   SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(catalogue_.selected()), 0);
   SendMessageA(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
+}
+
+void Form1::OpenEditor() {
+  if (editor_ && editor_->hwnd() != nullptr) {
+    SetActiveWindow(editor_->hwnd());
+    return;
+  }
+  editor_.reset();
+  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE));
+  editor_ = frmEdit::Create(instance, hwnd_, &catalogue_,
+                            [this](const std::function<void()>& operation) { Run(operation); });
 }
 
 void Form1::ShowDetails() {

@@ -6,16 +6,16 @@
 #include <memory>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/dialog_window.h"
+#include "catalogue/editor_window.h"
 
 namespace zeb {
 
-class Form1 {
+class Form1 : public DialogWindow {
  public:
   // Creates the window and runs start-up (the load handler). The window is not shown yet.
   static std::unique_ptr<Form1> Create(HINSTANCE instance, Catalogue* catalogue);
-  ~Form1();
-
-  HWND hwnd() const { return hwnd_; }
+  ~Form1() override;
 
   // Whether destroying the window ends the thread's message loop (the program's main window
   // does; a window made by a test does not).
@@ -24,8 +24,7 @@ class Form1 {
  private:
   explicit Form1(Catalogue* catalogue) : catalogue_(*catalogue) {}
 
-  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
-  INT_PTR HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+  INT_PTR HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
 
   // The load handler: settings, list, and the window's first state.
   void OnInitDialog();
@@ -43,10 +42,14 @@ class Form1 {
   void ShowRows();
   void ShowDetails();
 
+  // Opens the entry editor, or brings the open one to the front.
+  void OpenEditor();
+
   Catalogue& catalogue_;
-  HWND hwnd_ = nullptr;
   unsigned shown_rows_version_ = ~0u;
   bool quit_on_destroy_ = true;
+  // The entry editor; at most one, and its window may have closed.
+  std::unique_ptr<frmEdit> editor_;
 };
 
 }  // namespace zeb

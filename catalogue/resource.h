@@ -42,3 +42,13 @@
 #define lblYear 1030
 #define Label11 1031
 #define lblPath 1032
+
+// frmEdit, the entry editor
+#define txtName 2001
+#define txtMan 2002
+#define txtYear 2003
+#define txtExe 2004
+#define cmdBrowse 2005
+#define txtPath 2006
+#define cmdOk 2007
+#define cmdCancel 2008

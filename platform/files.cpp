@@ -159,6 +159,11 @@ Status WriteTextFile(const std::string& path, const std::vector<std::string>& li
 }
 
 Status ReplaceTextFile(const std::string& path, const std::vector<std::string>& lines) {
+  // Windows refuses to replace a read-only file, but Wine replaces it: ask first, so that
+  // a read-only file stays as it is everywhere.
+  DWORD attributes = Attributes(path);
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+    return Status::Error("Cannot replace \"" + path + "\": " + ErrorText(ERROR_ACCESS_DENIED));
   std::string temp;
   Status written = WriteTemporaryFile(path, JoinTextLines(lines), "", true, &temp);
   if (!written.ok()) return written;

@@ -32,7 +32,7 @@ Status ReadFileBytes(const std::string& path, std::string* bytes);
 Status WriteTextFile(const std::string& path, const std::vector<std::string>& lines);
 
 // Writes the lines to a new file beside path, then puts it in place of path. The old file
-// stays whole until the new one is complete.
+// stays whole until the new one is complete. A read-only file is not replaced.
 Status ReplaceTextFile(const std::string& path, const std::vector<std::string>& lines);
 
 // Outcome of CreateTextFileOnce beyond success and failure.

@@ -147,6 +147,17 @@ TEST(ReplaceTextFile, PutsTheNewFileInPlaceAndLeavesNoTemporaryFile) {
   EXPECT_NE(failed.message().find("missing"), std::string::npos) << failed.message();
 }
 
+TEST(ReplaceTextFile, LeavesAReadOnlyFileAloneAndSaysSo) {
+  TempFolder dir;
+  WriteBytes(dir / "game.zeb", "old\r\n");
+  SetAttributes(dir / "game.zeb", FILE_ATTRIBUTE_READONLY);
+  Status failed = ReplaceTextFile(dir / "game.zeb", {"new"});
+  SetAttributes(dir / "game.zeb", 0, FILE_ATTRIBUTE_READONLY);
+  EXPECT_FALSE(failed.ok());
+  EXPECT_NE(failed.message().find(dir / "game.zeb"), std::string::npos) << failed.message();
+  EXPECT_EQ(ReadBytes(dir / "game.zeb"), "old\r\n");
+}
+
 TEST(CreateTextFileOnce, NeverReplacesAFileThatIsThere) {
   TempFolder dir;
   Status status;

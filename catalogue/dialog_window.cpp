@@ -1,0 +1,44 @@
+#include "catalogue/dialog_window.h"
+
+#include <algorithm>
+
+namespace zeb {
+
+HWND DialogWindow::CreateDialogWindow(HINSTANCE instance, int template_id, HWND owner) {
+  return CreateDialogParamA(instance, MAKEINTRESOURCEA(template_id), owner, DialogProc,
+                            reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR CALLBACK DialogWindow::DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  DialogWindow* self;
+  if (message == WM_INITDIALOG) {
+    self = reinterpret_cast<DialogWindow*>(lparam);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, lparam);
+  } else {
+    self = reinterpret_cast<DialogWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  }
+  // Messages before WM_INITDIALOG (WM_SETFONT) and after WM_NCDESTROY have no object.
+  if (self == nullptr) return FALSE;
+  INT_PTR result = self->HandleMessage(message, wparam, lparam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+  }
+  return result;
+}
+
+std::string FieldText(HWND dialog, int id) {
+  HWND field = GetDlgItem(dialog, id);
+  int length = GetWindowTextLengthA(field);
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  int got = GetWindowTextA(field, text.data(), length + 1);
+  text.resize(static_cast<size_t>(std::max(got, 0)));
+  return text;
+}
+
+void SetFieldText(HWND dialog, int id, const std::string& text) {
+  if (FieldText(dialog, id) != text) SetDlgItemTextA(dialog, id, text.c_str());
+}
+
+}  // namespace zeb

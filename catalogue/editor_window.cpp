@@ -1,0 +1,103 @@
+#include "catalogue/editor_window.h"
+
+#include <array>
+#include <string>
+#include <utility>
+
+#include "catalogue/resource.h"
+
+namespace zeb {
+
+namespace {
+
+// Each field of the editor beside the control that shows it.
+std::array<std::pair<int, std::string*>, 5> Controls(EntryFields& fields) {
+  return {{{txtName, &fields.name},
+           {txtMan, &fields.manufacturer},
+           {txtYear, &fields.year},
+           {txtExe, &fields.exe},
+           {txtPath, &fields.path}}};
+}
+
+}  // namespace
+
+std::unique_ptr<frmEdit> frmEdit::Create(HINSTANCE instance, HWND owner, Catalogue* catalogue,
+                                         CatalogueRunner run) {
+  std::unique_ptr<frmEdit> window(new frmEdit(owner, catalogue, std::move(run)));
+  HWND hwnd = window->CreateDialogWindow(instance, IDD_frmEdit, owner);
+  if (hwnd == nullptr) return nullptr;
+  ShowWindow(hwnd, SW_SHOW);
+  return window;
+}
+
+frmEdit::~frmEdit() {
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+}
+
+INT_PTR frmEdit::HandleMessage(UINT message, WPARAM wparam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      // The opening fill runs once, when the window is made; opening it again only brings
+      // it to the front.
+      for (auto [id, text] : Controls(editor_.fields()))
+        SendDlgItemMessageA(hwnd_, id, EM_SETLIMITTEXT, 0, 0);
+      editor_.Fill();
+      ShowFields();
+      return TRUE;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wparam));
+      return TRUE;
+    case WM_CLOSE:
+      // The title bar's close: like Cancel, but the main window is not activated first.
+      DestroyWindow(hwnd_);
+      return TRUE;
+  }
+  return FALSE;
+}
+
+void frmEdit::OnCommand(int id) {
+  switch (id) {
+    case cmdBrowse:
+      OnBrowse();
+      break;
+    case cmdOk:
+    case IDOK:  // Enter
+      OnOk();
+      break;
+    case cmdCancel:
+    case IDCANCEL:  // Esc
+      OnCancel();
+      break;
+  }
+}
+
+void frmEdit::OnBrowse() {
+  ReadFields();
+  editor_.Browse();
+  ShowFields();
+}
+
+void frmEdit::OnOk() {
+  ReadFields();
+  bool written = false;
+  run_([this, &written] { written = editor_.Ok(); });
+  // When nothing could be written the editor stays, so the user can mend and try again.
+  if (!written || hwnd_ == nullptr) return;
+  SetActiveWindow(owner_);
+  DestroyWindow(hwnd_);
+}
+
+void frmEdit::OnCancel() {
+  SetActiveWindow(owner_);
+  DestroyWindow(hwnd_);
+}
+
+void frmEdit::ReadFields() {
+  for (auto [id, text] : Controls(editor_.fields())) *text = FieldText(hwnd_, id);
+}
+
+void frmEdit::ShowFields() {
+  for (auto [id, text] : Controls(editor_.fields())) SetFieldText(hwnd_, id, *text);
+}
+
+}  // namespace zeb

@@ -1,0 +1,48 @@
+#pragma once
+// frmEdit, the entry editor's window: a modeless dialog owned by the main window that shows
+// an EntryEditor's fields and runs its Browse and OK. It holds no rule of its own.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+#include "catalogue/dialog_window.h"
+#include "catalogue/entry_editor.h"
+
+namespace zeb {
+
+// Runs a catalogue operation the way the main window runs its own: with the settings as its
+// fields show them, and the list shown afresh afterwards.
+using CatalogueRunner = std::function<void(const std::function<void()>& operation)>;
+
+class frmEdit : public DialogWindow {
+ public:
+  // Creates the window over owner, fills it from the catalogue's selection and shows it.
+  // run is how the editor reaches the main window's settings and list.
+  static std::unique_ptr<frmEdit> Create(HINSTANCE instance, HWND owner, Catalogue* catalogue,
+                                         CatalogueRunner run);
+  ~frmEdit() override;
+
+  const EntryEditor& editor() const { return editor_; }
+
+ private:
+  frmEdit(HWND owner, Catalogue* catalogue, CatalogueRunner run)
+      : owner_(owner), editor_(catalogue), run_(std::move(run)) {}
+
+  INT_PTR HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+
+  void OnCommand(int id);
+  void OnBrowse();
+  void OnOk();
+  // Cancel: back to the main window, nothing written.
+  void OnCancel();
+
+  void ReadFields();
+  void ShowFields();
+
+  HWND owner_;
+  EntryEditor editor_;
+  CatalogueRunner run_;
+};
+
+}  // namespace zeb

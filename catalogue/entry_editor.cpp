@@ -1,0 +1,103 @@
+#include "catalogue/entry_editor.h"
+
+#include <utility>
+#include <vector>
+
+#include "catalogue/entry_format.h"
+#include "platform/files.h"
+
+namespace zeb {
+
+void EntryEditor::Fill() {
+  fields_ = EntryFields();
+  if (catalogue_.selected() < 0) {
+    fields_.path = catalogue_.settings().game_paths;
+    prevExe_ = std::string(kBlacklistMarker);
+    return;
+  }
+  // The details are the selected row's fields, split as the row is split.
+  const SelectionDetails& row = catalogue_.details();
+  prevExe_ = row.exe;
+  fields_ = {row.name, row.manufacturer, row.year, row.exe, row.path};
+}
+
+void EntryEditor::Browse() {
+  std::string preset;
+  if (catalogue_.selected() >= 0) preset = fields_.path + "\\" + fields_.exe;
+  std::string chosen = catalogue_.prompt().AskFileToOpen(preset);
+  if (chosen.empty()) return;
+  // The folder is everything before the last "\": a folder of the file's own name, or a
+  // name that merely starts like it, is part of the path and must stay.
+  size_t slash = chosen.find_last_of('\\');
+  if (slash == std::string::npos) {
+    fields_.exe = chosen;
+    fields_.path.clear();
+  } else {
+    fields_.exe = chosen.substr(slash + 1);
+    fields_.path = chosen.substr(0, slash);
+  }
+  catalogue_.GetVersionInfo(fields_.path + "\\" + fields_.exe);
+  const GameFacts& facts = catalogue_.facts();
+  if (facts.game_name.empty()) return;
+  fields_.name = facts.game_name;
+  fields_.manufacturer = facts.manufacturer;
+  fields_.year = facts.year;
+}
+
+bool EntryEditor::FieldsFitAnEntry() {
+  const std::pair<const char*, const std::string*> named[] = {
+      {"Name", &fields_.name},     {"Manufacturer", &fields_.manufacturer},
+      {"Year", &fields_.year},     {"Exe Name", &fields_.exe},
+      {"Exe Path", &fields_.path},
+  };
+  std::string unfit;
+  for (const auto& [caption, text] : named) {
+    if (text->find_first_of("|\r\n") == std::string::npos) continue;
+    unfit += unfit.empty() ? "" : ", ";
+    unfit += std::string("\"") + caption + "\"";
+  }
+  if (unfit.empty()) return true;
+  catalogue_.prompt().ShowMessage(
+      "An entry keeps its fields on separate lines and the list joins them with \"|\", so "
+      "no field may hold a \"|\" or a line break. Found in: " +
+          unfit + ". Nothing was written.",
+      kAppTitle);
+  return false;
+}
+
+bool EntryEditor::Ok() {
+  if (!FieldsFitAnEntry()) return false;
+  // Both names are checked before anything is written.
+  bool replaces_exe = prevExe_ != fields_.exe && !IsBlacklistMarker(prevExe_);
+  std::string old_path, new_path;
+  if (replaces_exe && !catalogue_.EntryFilePath(prevExe_, &old_path)) return false;
+  if (!catalogue_.EntryFilePath(fields_.exe, &new_path)) return false;
+
+  // The old entry as it stood, to put back should the new entry fail to be written. The
+  // two names may be one file (game.exe and Game.exe), so the blacklist entry goes first
+  // and the new entry over it.
+  bool old_existed = false;
+  std::vector<std::string> old_lines;
+  if (replaces_exe) {
+    catalogue_.prompt().ShowMessage(kBlacklistNoticeText, kBlacklistNoticeTitle);
+    old_existed = ReadTextFile(old_path, SIZE_MAX, &old_lines).ok();
+    if (!catalogue_.OverwriteEntryFile(old_path, BlacklistLines())) return false;
+  }
+  std::vector<std::string> entry = {fields_.path, fields_.exe, fields_.name, fields_.manufacturer,
+                                    fields_.year};
+  if (!catalogue_.OverwriteEntryFile(new_path, entry)) {
+    if (replaces_exe) {
+      Status undone = old_existed ? ReplaceTextFile(old_path, old_lines) : DeleteOneFile(old_path);
+      if (!undone.ok()) {
+        catalogue_.prompt().ShowMessage(
+            "The blacklist entry could not be taken back. " + undone.message(), kAppTitle);
+        catalogue_.LoadZEBs();
+      }
+    }
+    return false;
+  }
+  catalogue_.LoadZEBs();
+  return true;
+}
+
+}  // namespace zeb

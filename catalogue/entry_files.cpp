@@ -1,0 +1,30 @@
+// Overwriting entry files, which only the blacklist command and the entry editor do.
+#include "catalogue/catalogue.h"
+#include "catalogue/entry_format.h"
+#include "platform/files.h"
+
+namespace zeb {
+
+bool Catalogue::EntryFilePath(const std::string& exe_name, std::string* path) {
+  std::string name;
+  if (!EntryFileName(exe_name, &name)) {
+    path->clear();
+    prompt_.ShowMessage("The executable name \"" + exe_name +
+                            "\" is shorter than three characters, so no entry file can be "
+                            "named after it. Nothing was written.",
+                        kAppTitle);
+    return false;
+  }
+  // The setting is used as typed: it is expected to end in "\".
+  *path = settings_.zeb_path + name;
+  return true;
+}
+
+bool Catalogue::OverwriteEntryFile(const std::string& path, const std::vector<std::string>& lines) {
+  Status written = ReplaceTextFile(path, lines);
+  if (written.ok()) return true;
+  prompt_.ShowMessage("The entry file was not written. " + written.message(), kAppTitle);
+  return false;
+}
+
+}  // namespace zeb

@@ -1,0 +1,286 @@
+// The entry editor's rules on real entry folders, with the prompt answered by the test:
+// the opening fill, Browse to real test games, and what OK writes or refuses.
+#include "catalogue/entry_editor.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "platform/files.h"
+#include "platform/listing.h"
+#include "platform/recording_prompt.h"
+#include "tests/support/temp_folder.h"
+
+namespace zeb {
+
+// Shows the five fields when a comparison fails.
+void PrintTo(const EntryFields& f, std::ostream* out) {
+  *out << "{" << f.name << " | " << f.manufacturer << " | " << f.year << " | " << f.exe << " | "
+       << f.path << "}";
+}
+
+namespace testing {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const Lines kNull = {"NULL", "NULL", "NULL", "NULL", "NULL"};
+const Lines kGame = {"d:\\g\\Game", "game.exe", "Game", "", ""};
+const std::string kNotice =
+    "The Exe you selected is not the EXE that ZEB defaulted to.  In order to avoid further "
+    "confusion, a blacklist entry will be made for this EXE.";
+
+class EntryEditorTest : public ::testing::Test {
+ protected:
+  EntryEditorTest() : catalogue_(prompt_, dir_.path()), editor_(&catalogue_) {
+    MakeFolders(roms_);
+    catalogue_.settings() = {"d:\\pc games\\", roms_ + "\\", "dats\\", ""};
+  }
+
+  void Entry(const std::string& file, const Lines& lines) {
+    WriteBytes(roms_ + "\\" + file, CrLf(lines));
+  }
+  // The entry folder's ordinary files.
+  Lines Files() {
+    FileListing listing;
+    EXPECT_TRUE(ListFiles(roms_, "*.*", &listing).ok());
+    return listing.names;
+  }
+  // Loads the list, selects the row of file and opens the editor on it.
+  void EditEntryOf(const std::string& exe) {
+    catalogue_.LoadZEBs();
+    for (size_t i = 0; i < catalogue_.rows().size(); ++i)
+      if (catalogue_.rows()[i].find("|" + exe + "|") != std::string::npos)
+        catalogue_.Select(static_cast<int>(i));
+    ASSERT_GE(catalogue_.selected(), 0) << exe;
+    editor_.Fill();
+  }
+  // The entry of game.exe, opened in the editor.
+  void EditGame() {
+    Entry("game.zeb", kGame);
+    EditEntryOf("game.exe");
+  }
+  void Add() {
+    catalogue_.LoadZEBs();
+    catalogue_.Select(-1);
+    editor_.Fill();
+  }
+  // A copy of a test game, so that its folder and name are the test's own.
+  std::string Game(const std::string& fixture, const std::string& relative) {
+    std::string path = dir_ / relative;
+    MakeFolders(path.substr(0, path.find_last_of('\\')));
+    CopyFileOrFail(BuiltProgram("fixtures\\x64\\" + fixture), path);
+    return path;
+  }
+
+  TempFolder dir_;
+  std::string roms_ = dir_ / "roms";
+  RecordingPrompt prompt_;
+  Catalogue catalogue_;
+  EntryEditor editor_;
+};
+
+TEST_F(EntryEditorTest, OpeningOnARowFillsEveryFieldFromItAndAddingStartsFromTheGamesRoot) {
+  Entry("sky.zeb", {"d:\\g\\Sky Race", "skyrace.exe", "Sky Race", "Example Games", "1999"});
+  EditEntryOf("skyrace.exe");
+  EXPECT_EQ(editor_.prevExe(), "skyrace.exe");
+  EXPECT_EQ(editor_.fields(),
+            (EntryFields{"Sky Race", "Example Games", "1999", "skyrace.exe", "d:\\g\\Sky Race"}));
+
+  Add();
+  EXPECT_EQ(editor_.prevExe(), "NULL");
+  EXPECT_EQ(editor_.fields(), (EntryFields{"", "", "", "", "d:\\pc games\\"}));
+}
+
+TEST_F(EntryEditorTest, OkWithoutChangesRewritesTheSameLinesAndNoChangeOfExeBlacklists) {
+  // Blanks around the fields stay: nothing is trimmed on the way through the editor.
+  const Lines lines = {"d:\\g\\Game ", "game.exe", " Game", "Maker", "1999"};
+  Entry("game.zeb", lines);
+  EditEntryOf("game.exe");
+  ASSERT_TRUE(editor_.Ok());
+  EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"), CrLf(lines));
+  EXPECT_EQ(Files(), (Lines{"game.zeb"}));
+  EXPECT_TRUE(prompt_.messages.empty());
+  EXPECT_EQ(catalogue_.rows(), (Lines{"d:\\g\\Game |game.exe| Game|Maker|1999"}));
+  EXPECT_EQ(catalogue_.selected(), -1);
+
+  // Changing the folder and the facts alone blacklists nothing either; an empty folder and
+  // any year are written as typed.
+  EditEntryOf("game.exe");
+  editor_.fields() = {"New", "", "not a year", "game.exe", ""};
+  ASSERT_TRUE(editor_.Ok());
+  EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"), CrLf({"", "game.exe", "New", "", "not a year"}));
+  EXPECT_EQ(Files(), (Lines{"game.zeb"}));
+  EXPECT_TRUE(prompt_.messages.empty());
+}
+
+TEST_F(EntryEditorTest, ReplacingTheExecutableBlacklistsTheOldOne) {
+  Entry("game.zeb", kGame);
+  Entry("other.zeb", {"d:\\g\\Other", "other.exe", "Other", "", ""});
+  EditEntryOf("game.exe");
+  editor_.fields().exe = "start.exe";
+  editor_.fields().name = "Game Started";
+  ASSERT_TRUE(editor_.Ok());
+  ASSERT_EQ(prompt_.messages.size(), 1u);
+  EXPECT_EQ(prompt_.messages[0].text, kNotice);
+  EXPECT_EQ(prompt_.messages[0].title, "Previous Exe Will Be Black-listed!");
+  EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"), CrLf(kNull));
+  EXPECT_EQ(ReadBytes(roms_ + "\\start.zeb"),
+            CrLf({"d:\\g\\Game", "start.exe", "Game Started", "", ""}));
+  EXPECT_EQ(catalogue_.rows(),
+            (Lines{"d:\\g\\Other|other.exe|Other||", "d:\\g\\Game|start.exe|Game Started||"}));
+}
+
+TEST_F(EntryEditorTest, AChangeOfLetterCaseAloneIsADifferentExecutable) {
+  EditGame();
+  editor_.fields().exe = "Game.exe";
+  ASSERT_TRUE(editor_.Ok());
+  ASSERT_EQ(prompt_.messages.size(), 1u);
+  EXPECT_EQ(prompt_.messages[0].text, kNotice);
+  // Both names are one file here: the blacklist entry went first, the entry over it.
+  ASSERT_EQ(Files().size(), 1u);
+  EXPECT_EQ(ReadBytes(roms_ + "\\" + Files()[0]),
+            CrLf({"d:\\g\\Game", "Game.exe", "Game", "", ""}));
+  EXPECT_EQ(catalogue_.rows(), (Lines{"d:\\g\\Game|Game.exe|Game||"}));
+}
+
+TEST_F(EntryEditorTest, AddingNeverBlacklistsAndOverwritesAnEntryOfTheSameName) {
+  Entry("game.zeb", {"d:\\g\\Old", "game.exe", "Old", "", ""});
+  Add();
+  editor_.fields() = {"New", "", "", "game.exe", "d:\\g\\New"};
+  ASSERT_TRUE(editor_.Ok());
+  EXPECT_TRUE(prompt_.messages.empty());
+  EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"), CrLf({"d:\\g\\New", "game.exe", "New", "", ""}));
+  EXPECT_EQ(Files(), (Lines{"game.zeb"}));
+}
+
+TEST_F(EntryEditorTest, AnExecutableNameShorterThanThreeCharactersIsRefused) {
+  EditGame();
+  editor_.fields().exe = "ab";
+  EXPECT_FALSE(editor_.Ok());
+  ASSERT_EQ(prompt_.messages.size(), 1u);
+  EXPECT_NE(prompt_.messages[0].text.find("\"ab\" is shorter than three characters"),
+            std::string::npos)
+      << prompt_.messages[0].text;
+  // Refused before the notice, so the old entry is untouched.
+  EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"), CrLf(kGame));
+  EXPECT_EQ(editor_.fields().exe, "ab");
+
+  // An entry whose own executable name is too short cannot be blacklisted either.
+  Entry("x.zeb", {"d:\\g\\X", "xy", "X", "", ""});
+  EditEntryOf("xy");
+  editor_.fields().exe = "xyz.exe";
+  EXPECT_FALSE(editor_.Ok());
+  ASSERT_EQ(prompt_.messages.size(), 2u);
+  EXPECT_NE(prompt_.messages[1].text.find("\"xy\""), std::string::npos);
+  EXPECT_EQ(Files(), (Lines{"game.zeb", "x.zeb"}));
+}
+
+TEST_F(EntryEditorTest, AFieldHoldingABarOrALineBreakIsRefusedByName) {
+  EditGame();
+  editor_.fields().manufacturer = "Foo|Bar";
+  EXPECT_FALSE(editor_.Ok());
+  editor_.fields().manufacturer = "Foo";
+  editor_.fields().path = "d:\\g\r\nGame";
+  editor_.fields().exe = "start|.exe";
+  EXPECT_FALSE(editor_.Ok());
+  ASSERT_EQ(prompt_.messages.size(), 2u);
+  EXPECT_NE(prompt_.messages[0].text.find("\"Manufacturer\""), std::string::npos);
+  EXPECT_NE(prompt_.messages[1].text.find("\"Exe Name\", \"Exe Path\""), std::string::npos)
+      << prompt_.messages[1].text;
+  EXPECT_EQ(prompt_.messages[1].title, "ZEB- Zebrine");
+  EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"), CrLf(kGame));
+  EXPECT_EQ(Files(), (Lines{"game.zeb"}));
+}
+
+TEST_F(EntryEditorTest, AMissingEntryFolderIsNamedAndOkWorksOnceItIsMended) {
+  Add();
+  editor_.fields() = {"Game", "", "", "game.exe", "d:\\g"};
+  catalogue_.settings().zeb_path = dir_ / "missing\\";
+  EXPECT_FALSE(editor_.Ok());
+  ASSERT_EQ(prompt_.messages.size(), 1u);
+  EXPECT_NE(prompt_.messages[0].text.find(dir_ / "missing\\game.zeb"), std::string::npos)
+      << prompt_.messages[0].text;
+  EXPECT_EQ(editor_.fields().name, "Game");
+
+  catalogue_.settings().zeb_path = roms_ + "\\";
+  ASSERT_TRUE(editor_.Ok());
+  EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"), CrLf({"d:\\g", "game.exe", "Game", "", ""}));
+}
+
+TEST_F(EntryEditorTest, AReadOnlyNewEntryFileLeavesTheOldEntryAsItWas) {
+  const Lines game = {"d:\\g\\Game", "game.exe", "Game", "Maker", "1999"};
+  Entry("game.zeb", game);
+  Entry("start.zeb", {"d:\\g\\Start", "start.exe", "Start", "", ""});
+  SetAttributes(roms_ + "\\start.zeb", FILE_ATTRIBUTE_READONLY);
+  EditEntryOf("game.exe");
+  editor_.fields().exe = "start.exe";
+  EXPECT_FALSE(editor_.Ok());
+  SetAttributes(roms_ + "\\start.zeb", 0, FILE_ATTRIBUTE_READONLY);
+  ASSERT_EQ(prompt_.messages.size(), 2u);
+  EXPECT_EQ(prompt_.messages[0].text, kNotice);
+  EXPECT_NE(prompt_.messages[1].text.find(roms_ + "\\start.zeb"), std::string::npos)
+      << prompt_.messages[1].text;
+  EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"), CrLf(game));
+  EXPECT_EQ(ReadBytes(roms_ + "\\start.zeb"), CrLf({"d:\\g\\Start", "start.exe", "Start", "", ""}));
+  EXPECT_EQ(Files(), (Lines{"game.zeb", "start.zeb"}));
+
+  // Mended, the same OK goes through.
+  ASSERT_TRUE(editor_.Ok());
+  EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"), CrLf(kNull));
+  EXPECT_EQ(ReadBytes(roms_ + "\\start.zeb"),
+            CrLf({"d:\\g\\Game", "start.exe", "Game", "Maker", "1999"}));
+}
+
+TEST_F(EntryEditorTest, BrowseTakesFolderNameAndFactsFromTheChosenGame) {
+  std::string game = Game("full.exe", "games\\Foo Racing\\fooracer.exe");
+  Add();
+  editor_.fields().name = "typed";
+  prompt_.file_answers.push_back(game);
+  editor_.Browse();
+  ASSERT_EQ(prompt_.file_questions.size(), 1u);
+  EXPECT_EQ(prompt_.file_questions[0].preset_name, "") << "no row selected, no preset";
+  EXPECT_EQ(editor_.fields(), (EntryFields{"Foo Racing", "Foo Inc.", "1999", "fooracer.exe",
+                                           dir_ / "games\\Foo Racing"}));
+  EXPECT_EQ(editor_.prevExe(), "NULL");
+  EXPECT_TRUE(prompt_.messages.empty());
+
+  ASSERT_TRUE(editor_.Ok());
+  EXPECT_EQ(ReadBytes(roms_ + "\\fooracer.zeb"),
+            CrLf({dir_ / "games\\Foo Racing", "fooracer.exe", "Foo Racing", "Foo Inc.", "1999"}));
+}
+
+TEST_F(EntryEditorTest, BrowseFromASelectedRowPresetsItsFileAndKeepsPrevExe) {
+  Entry("game.zeb", {"d:\\g\\Game", "game.exe", "Game", "Old Maker", "1990"});
+  // A game without a version resource: its name and facts stay as they were.
+  std::string bare = Game("noversion.exe", "games\\Bare\\bare.exe");
+  EditEntryOf("game.exe");
+  editor_.fields().exe = "typed.exe";
+  prompt_.file_answers.push_back(bare);
+  editor_.Browse();
+  ASSERT_EQ(prompt_.file_questions.size(), 1u);
+  EXPECT_EQ(prompt_.file_questions[0].preset_name, "d:\\g\\Game\\typed.exe");
+  const EntryFields browsed = {"Game", "Old Maker", "1990", "bare.exe", dir_ / "games\\Bare"};
+  EXPECT_EQ(editor_.fields(), browsed);
+  EXPECT_EQ(editor_.prevExe(), "game.exe");
+
+  // Cancelled: nothing changes.
+  editor_.Browse();
+  EXPECT_EQ(editor_.fields(), browsed);
+  EXPECT_TRUE(prompt_.messages.empty());
+}
+
+TEST_F(EntryEditorTest, BrowseKeepsAFolderThatBearsTheFileName) {
+  // The folder is all before the last backslash, also when a folder has the file's name or
+  // a name that starts like it.
+  std::string game = Game("full.exe", "games\\race.exe\\race.exe.old\\race.exe");
+  Add();
+  prompt_.file_answers.push_back(game);
+  editor_.Browse();
+  EXPECT_EQ(editor_.fields().exe, "race.exe");
+  EXPECT_EQ(editor_.fields().path, dir_ / "games\\race.exe\\race.exe.old");
+  EXPECT_EQ(editor_.fields().name, "Foo Racing");
+}
+
+}  // namespace
+}  // namespace testing
+}  // namespace zeb

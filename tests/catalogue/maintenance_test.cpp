@@ -1,0 +1,255 @@
+// Clearing the entry folder, removing invalid entries and blacklisting, on real entry folders.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+
+#include "catalogue/catalogue.h"
+#include "platform/files.h"
+#include "platform/listing.h"
+#include "platform/recording_prompt.h"
+#include "tests/support/temp_folder.h"
+
+namespace zeb::testing {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const Lines kNull = {"NULL", "NULL", "NULL", "NULL", "NULL"};
+
+// Every file of a folder, hidden and system files included, in name order.
+Lines AllFiles(const std::string& folder) {
+  Lines names;
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  do {
+    std::string name = data.cFileName;
+    if (name != "." && name != "..") names.push_back(name);
+  } while (FindNextFileA(find, &data));
+  FindClose(find);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// Holds a file open so that it can be read but not deleted.
+class OpenFile {
+ public:
+  OpenFile(const std::string& path, DWORD share)
+      : handle_(CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+  ~OpenFile() {
+    if (ok()) CloseHandle(handle_);
+  }
+  bool ok() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE handle_;
+};
+
+class MaintenanceTest : public ::testing::Test {
+ protected:
+  MaintenanceTest() : catalogue_(prompt_, dir_.path()) {
+    MakeFolders(roms_);
+    catalogue_.settings().zeb_path = roms_ + "\\";
+  }
+
+  // A game folder holding the named files.
+  std::string MakeGame(const std::string& folder, const Lines& files) {
+    std::string path = dir_ / "games\\" + folder;
+    MakeFolders(path);
+    for (const std::string& file : files) WriteBytes(path + "\\" + file, "MZ");
+    return path;
+  }
+
+  void Entry(const std::string& file, const Lines& lines) {
+    WriteBytes(roms_ + "\\" + file, CrLf(lines));
+  }
+
+  // Selects the row whose executable field is exe.
+  void SelectExe(const std::string& exe) {
+    for (size_t i = 0; i < catalogue_.rows().size(); ++i) {
+      if (catalogue_.rows()[i].find("|" + exe + "|") != std::string::npos) {
+        catalogue_.Select(static_cast<int>(i));
+        return;
+      }
+    }
+    FAIL() << "no row for " << exe;
+  }
+
+  TempFolder dir_;
+  std::string roms_ = dir_ / "roms";
+  RecordingPrompt prompt_;
+  Catalogue catalogue_;
+};
+
+TEST_F(MaintenanceTest, ClearDeletesEveryOrdinaryFileAndLeavesFoldersHiddenAndSystemFiles) {
+  Entry("game.zeb", {"d:\\g", "game.exe", "Game", "", ""});
+  Entry("banned.zeb", kNull);
+  WriteBytes(roms_ + "\\notes.txt", "unrelated");
+  Entry("hidden.zeb", {"d:\\g", "h.exe", "H", "", ""});
+  SetAttributes(roms_ + "\\hidden.zeb", FILE_ATTRIBUTE_HIDDEN);
+  Entry("system.zeb", {"d:\\g", "s.exe", "S", "", ""});
+  SetAttributes(roms_ + "\\system.zeb", FILE_ATTRIBUTE_SYSTEM);
+  MakeFolders(roms_ + "\\sub");
+  Entry("sub\\inner.zeb", {"d:\\g", "i.exe", "I", "", ""});
+  catalogue_.LoadZEBs();
+  ASSERT_EQ(catalogue_.rows().size(), 2u);
+
+  catalogue_.ClearZEBs();
+  EXPECT_EQ(AllFiles(roms_), (Lines{"hidden.zeb", "sub", "system.zeb"}));
+  EXPECT_EQ(AllFiles(roms_ + "\\sub"), (Lines{"inner.zeb"}));
+  EXPECT_TRUE(catalogue_.rows().empty());
+  EXPECT_EQ(catalogue_.selected(), -1);
+  EXPECT_TRUE(prompt_.messages.empty());
+}
+
+TEST_F(MaintenanceTest, ClearTouchesNothingWhenTheSettingNamesNoFile) {
+  Entry("game.zeb", {"d:\\g", "game.exe", "Game", "", ""});
+  // Without its final backslash the setting names the folder itself, not its files.
+  catalogue_.settings().zeb_path = roms_;
+  catalogue_.ClearZEBs();
+  catalogue_.settings().zeb_path = dir_ / "missing\\";
+  catalogue_.ClearZEBs();
+  catalogue_.settings().zeb_path = "";
+  catalogue_.ClearZEBs();
+  EXPECT_EQ(AllFiles(roms_), (Lines{"game.zeb"}));
+  EXPECT_TRUE(prompt_.messages.empty());
+}
+
+TEST_F(MaintenanceTest, ClearPassesOverAFileInUseAndNamesItOnceAtTheEnd) {
+  for (const char* name : {"a.zeb", "b.zeb", "c.zeb", "d.zeb"})
+    Entry(name, {"d:\\g", "x.exe", name, "", ""});
+  OpenFile b(roms_ + "\\b.zeb", FILE_SHARE_READ);
+  OpenFile c(roms_ + "\\c.zeb", FILE_SHARE_READ);
+  ASSERT_TRUE(b.ok() && c.ok());
+  catalogue_.ClearZEBs();
+  EXPECT_EQ(AllFiles(roms_), (Lines{"b.zeb", "c.zeb"}));
+  ASSERT_EQ(prompt_.messages.size(), 1u);
+  const std::string& text = prompt_.messages[0].text;
+  EXPECT_NE(text.find(roms_ + "\\b.zeb"), std::string::npos) << text;
+  EXPECT_NE(text.find(roms_ + "\\c.zeb"), std::string::npos) << text;
+  EXPECT_EQ(text.find("a.zeb"), std::string::npos) << text;
+  EXPECT_EQ(prompt_.messages[0].title, "ZEB- Zebrine");
+  // What is left is listed again.
+  EXPECT_EQ(catalogue_.rows().size(), 2u);
+}
+
+TEST_F(MaintenanceTest, RemoveKeepsEveryEntryWhoseGameStillStarts) {
+  std::string valid = MakeGame("Valid", {"valid.exe"});
+  std::string cased = MakeGame("Cased", {"game.exe"});
+  std::string hidden = MakeGame("Hidden", {"hid.exe", "sys.exe"});
+  SetAttributes(hidden + "\\hid.exe", FILE_ATTRIBUTE_HIDDEN);
+  SetAttributes(hidden + "\\sys.exe", FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_HIDDEN);
+  Entry("valid.zeb", {valid, "valid.exe", "Valid", "Maker", "1999"});
+  Entry("Game.zeb", {cased, "Game.EXE", "Cased", "", ""});
+  Entry("hid.zeb", {hidden, "hid.exe", "Hidden", "", ""});
+  Entry("sys.zeb", {hidden, "sys.exe", "System", "", ""});
+  // Blacklist entries survive whatever their other lines say.
+  Entry("banned.zeb", kNull);
+  Entry("marker.zeb", {"NULL", "gone.exe", "x", "y", "z"});
+
+  // Gone: an empty executable line, a missing folder, a missing file, an executable that is
+  // a folder, a short file without executable line, and a stray text file.
+  std::string folder_exe = MakeGame("FolderExe", {});
+  MakeFolders(folder_exe + "\\run.exe");
+  Entry("empty.zeb", {valid, "", "Empty", "", ""});
+  Entry("nofolder.zeb", {dir_ / "games\\Gone", "valid.exe", "Gone", "", ""});
+  Entry("nofile.zeb", {valid, "other.exe", "Other", "", ""});
+  Entry("run.zeb", {folder_exe, "run.exe", "Folder", "", ""});
+  Entry("short.zeb", {valid});
+  WriteBytes(roms_ + "\\notes.txt", "just a note");
+  // A hidden entry file is not an entry file at all: it stays.
+  Entry("hidden.zeb", {dir_ / "games\\Gone", "x.exe", "", "", ""});
+  SetAttributes(roms_ + "\\hidden.zeb", FILE_ATTRIBUTE_HIDDEN);
+
+  catalogue_.RemoveInvalidEntries();
+  EXPECT_EQ(AllFiles(roms_), (Lines{"Game.zeb", "banned.zeb", "hid.zeb", "hidden.zeb", "marker.zeb",
+                                    "sys.zeb", "valid.zeb"}));
+  EXPECT_EQ(ReadBytes(roms_ + "\\valid.zeb"), CrLf({valid, "valid.exe", "Valid", "Maker", "1999"}));
+  EXPECT_EQ(catalogue_.rows(),
+            (Lines{cased + "|Game.EXE|Cased||", hidden + "|hid.exe|Hidden||",
+                   hidden + "|sys.exe|System||", valid + "|valid.exe|Valid|Maker|1999"}));
+  EXPECT_TRUE(prompt_.messages.empty());
+}
+
+TEST_F(MaintenanceTest, RemoveGoesOnPastFilesItCannotReadOrDeleteAndNamesTheUndeleted) {
+  std::string valid = MakeGame("Valid", {"valid.exe"});
+  for (const char* name : {"a.zeb", "b.zeb", "c.zeb", "d.zeb"})
+    Entry(name, {dir_ / "gone", "x.exe", name, "", ""});
+  Entry("v.zeb", {valid, "valid.exe", "V", "", ""});
+  // b can be read, so it is judged, but not deleted; c cannot even be read, so it stays.
+  OpenFile b(roms_ + "\\b.zeb", FILE_SHARE_READ);
+  OpenFile c(roms_ + "\\c.zeb", 0);
+  ASSERT_TRUE(b.ok() && c.ok());
+  catalogue_.RemoveInvalidEntries();
+  EXPECT_EQ(AllFiles(roms_), (Lines{"b.zeb", "c.zeb", "v.zeb"}));
+  ASSERT_EQ(prompt_.messages.size(), 1u);
+  const std::string& text = prompt_.messages[0].text;
+  EXPECT_NE(text.find(roms_ + "\\b.zeb"), std::string::npos) << text;
+  EXPECT_EQ(text.find("c.zeb"), std::string::npos) << text;
+  EXPECT_EQ(prompt_.messages[0].title, "ZEB- Zebrine");
+}
+
+TEST_F(MaintenanceTest, BlacklistTurnsTheSelectedEntryIntoFiveNullLines) {
+  std::string game = MakeGame("Game", {"game.exe"});
+  Entry("game.zeb", {game, "game.exe", "Game", "Maker", "1999"});
+  Entry("other.zeb", {game, "other.exe", "Other", "", ""});
+  catalogue_.LoadZEBs();
+  SelectExe("game.exe");
+  catalogue_.Blacklist();
+  EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"), CrLf(kNull));
+  EXPECT_EQ(catalogue_.rows(), (Lines{game + "|other.exe|Other||"}));
+  EXPECT_EQ(catalogue_.selected(), -1);
+  // The leftover of the replaced file is never kept beside it.
+  EXPECT_EQ(AllFiles(roms_), (Lines{"game.zeb", "other.zeb"}));
+  EXPECT_TRUE(prompt_.messages.empty());
+}
+
+TEST_F(MaintenanceTest, BlacklistDropsThreeCharactersWhateverTheName) {
+  Entry("tool.zeb", {"d:\\g", "launcher", "Launcher", "", ""});
+  Entry("up.zeb", {"d:\\g", "GAME.EXE", "Upper", "", ""});
+  catalogue_.LoadZEBs();
+  SelectExe("launcher");
+  catalogue_.Blacklist();
+  EXPECT_EQ(ReadBytes(roms_ + "\\launczeb"), CrLf(kNull));
+  SelectExe("GAME.EXE");
+  catalogue_.Blacklist();
+  EXPECT_EQ(AllFiles(roms_), (Lines{"GAME.zeb", "launczeb", "tool.zeb", "up.zeb"}));
+  EXPECT_EQ(ReadBytes(roms_ + "\\GAME.zeb"), CrLf(kNull));
+}
+
+TEST_F(MaintenanceTest, BlacklistWithoutSelectionOrWithAShortNameWritesNothing) {
+  Entry("game.zeb", {"d:\\g", "game.exe", "Game", "", ""});
+  Entry("x.zeb", {"d:\\g", "ab", "Short", "", ""});
+  catalogue_.LoadZEBs();
+  catalogue_.Blacklist();
+  EXPECT_EQ(AllFiles(roms_), (Lines{"game.zeb", "x.zeb"}));
+  EXPECT_TRUE(prompt_.messages.empty());
+
+  SelectExe("ab");
+  catalogue_.Blacklist();
+  EXPECT_EQ(AllFiles(roms_), (Lines{"game.zeb", "x.zeb"}));
+  EXPECT_EQ(ReadBytes(roms_ + "\\x.zeb"), CrLf({"d:\\g", "ab", "Short", "", ""}));
+  ASSERT_EQ(prompt_.messages.size(), 1u);
+  EXPECT_NE(prompt_.messages[0].text.find("\"ab\""), std::string::npos);
+  EXPECT_NE(prompt_.messages[0].text.find("shorter than three characters"), std::string::npos);
+}
+
+TEST_F(MaintenanceTest, ABlacklistEntryThatCannotBeWrittenSaysWhichFileAndWhy) {
+  Entry("game.zeb", {"d:\\g", "game.exe", "Game", "", ""});
+  catalogue_.LoadZEBs();
+  SelectExe("game.exe");
+  SetAttributes(roms_ + "\\game.zeb", FILE_ATTRIBUTE_READONLY);
+  catalogue_.Blacklist();
+  SetAttributes(roms_ + "\\game.zeb", 0, FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"), CrLf({"d:\\g", "game.exe", "Game", "", ""}));
+  EXPECT_EQ(AllFiles(roms_), (Lines{"game.zeb"}));
+  ASSERT_EQ(prompt_.messages.size(), 1u);
+  EXPECT_NE(prompt_.messages[0].text.find(roms_ + "\\game.zeb"), std::string::npos)
+      << prompt_.messages[0].text;
+  EXPECT_EQ(catalogue_.rows().size(), 1u);
+}
+
+}  // namespace
+}  // namespace zeb::testing
