@@ -15,6 +15,9 @@ namespace zeb {
 // The title of every message box that sets none of its own.
 inline constexpr char kAppTitle[] = "ZEB- Zebrine";
 
+// The command line that asks for the unattended build.
+inline constexpr char kUnattendedSwitch[] = "/autoparse";
+
 // The texts of the detail labels in "Current Selection:".
 struct SelectionDetails {
   std::string exe;           // lblexe
@@ -75,6 +78,14 @@ class Catalogue {
   // --- DAT export -------------------------------------------------------------------------
   // "Make Dat File": writes the DAT file of the entry folder; a failure is shown.
   void MakeDatFile();
+
+  // --- The unattended build --------------------------------------------------------------
+  // True when the argument text is exactly "/autoparse" and the games root, the entry folder
+  // and the DAT folder are all set (as start-up read them).
+  bool UnattendedBuildApplies(const std::string& arguments) const;
+  // Scan, remove invalid entries, DAT file and, when its folder is set, the frontend's
+  // settings file, each as its button runs it.
+  void RunUnattendedBuild();
 
   // --- Game facts -------------------------------------------------------------------------
   // Names a game from the version resource of the executable at path: every fact is emptied

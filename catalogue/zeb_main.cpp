@@ -1,16 +1,38 @@
-// zeb: the catalogue builder's main window and its message loop.
+// zeb: the catalogue builder. "/autoparse" rebuilds the catalogue with nobody at the screen;
+// otherwise the main window opens.
 #include <windows.h>
 #include <commctrl.h>
 
 #include "catalogue/catalogue.h"
 #include "catalogue/main_window.h"
 #include "platform/program_info.h"
+#include "platform/stderr_prompt.h"
 #include "platform/window_prompt.h"
 
+namespace {
+
+// The unattended build never waits for a person: what a step would show goes to the error
+// stream. Ends with 0 when every step succeeded, 1 when any reported a failure. Gives no
+// status when the settings do not allow the build, and the window opens instead.
+bool RunUnattended(const std::string& arguments, int* status) {
+  zeb::StderrPrompt report;
+  zeb::Catalogue catalogue(report, zeb::ProgramFolder());
+  catalogue.StartUp();
+  if (!catalogue.UnattendedBuildApplies(arguments)) return false;
+  catalogue.RunUnattendedBuild();
+  *status = report.messages_shown() == 0 ? 0 : 1;
+  return true;
+}
+
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+  std::string arguments = zeb::ProgramArguments();
+  int status = 0;
+  if (arguments == zeb::kUnattendedSwitch && RunUnattended(arguments, &status)) return status;
+
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
-
   zeb::WindowPrompt prompt;
   zeb::Catalogue catalogue(prompt, zeb::ProgramFolder());
   std::unique_ptr<zeb::Form1> window = zeb::Form1::Create(instance, &catalogue);

@@ -10,6 +10,7 @@
 #include "platform/process.h"
 #include "platform/text_lines.h"
 #include "platform/unique_handle.h"
+#include "tests/support/processes.h"
 #include "tests/support/temp_folder.h"
 
 namespace zeb {
@@ -23,78 +24,19 @@ using testing::TempFolder;
 using testing::WaitForFile;
 using testing::WriteBytes;
 
-// Generous, so that a slow machine passes and a fault fails instead of hanging the run.
+using testing::ExitStatus;
+using testing::kStillRunning;
+
 constexpr DWORD kTimeoutMs = 30000;
 // How long a process gets to do what it must not do.
 constexpr DWORD kGraceMs = 1500;
-constexpr DWORD kStillRunning = 0xFFFFFFFF;
 
 // Starts the vrelo.exe at vrelo with the command line "<vrelo>" <arguments>.
 unique_handle StartVrelo(const std::string& vrelo, const std::string& arguments,
                          const std::string& current_folder) {
-  unique_handle process;
-  std::string command = "\"" + vrelo + "\"" + (arguments.empty() ? "" : " " + arguments);
-  Status started = StartProgram(vrelo, command, SW_SHOWNORMAL, current_folder, &process);
-  EXPECT_TRUE(started.ok()) << started.message();
+  unique_handle process = testing::StartWithArguments(vrelo, arguments, current_folder);
+  EXPECT_TRUE(process) << "cannot start " << vrelo;
   return process;
-}
-
-// Waits for the process to end and gives back its exit status, or kStillRunning.
-DWORD ExitStatus(const unique_handle& process, DWORD timeout_ms = kTimeoutMs) {
-  if (!process || WaitForSingleObject(process.get(), timeout_ms) != WAIT_OBJECT_0)
-    return kStillRunning;
-  DWORD status = kStillRunning;
-  GetExitCodeProcess(process.get(), &status);
-  return status;
-}
-
-std::string ClassName(HWND window) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
-struct BoxSearch {
-  DWORD process_id;
-  HWND found;
-};
-
-BOOL CALLBACK CheckForMessageBox(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<BoxSearch*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search->process_id || !IsWindowVisible(window) || ClassName(window) != "#32770")
-    return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-// The visible message box of the process with this id, or null.
-HWND FindMessageBox(DWORD process_id) {
-  BoxSearch search = {process_id, nullptr};
-  EnumWindows(CheckForMessageBox, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-BOOL CALLBACK AddStaticText(HWND child, LPARAM data) {
-  char text[2048] = {};
-  if (lstrcmpiA(ClassName(child).c_str(), "Static") == 0 &&
-      GetWindowTextA(child, text, sizeof text) > 0)
-    *reinterpret_cast<std::string*>(data) += std::string(text) + "\n";
-  return TRUE;
-}
-
-// The texts of a box's static controls, one after the other.
-std::string StaticTexts(HWND box) {
-  std::string texts;
-  EnumChildWindows(box, AddStaticText, reinterpret_cast<LPARAM>(&texts));
-  return texts;
-}
-
-std::string WindowText(HWND window) {
-  char text[256] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
 }
 
 // Registers a program for ".ahk" files for the life of the object, the way a script host's
@@ -279,12 +221,10 @@ TEST_F(VreloTest, AFailureShowsAMessageBoxNamingItAndEndsWithAFailureStatus) {
   std::string gone = dir_ / "gone\\Sky Race";
   unique_handle vrelo = StartVrelo(vrelo_, Entry("gone.zeb", {gone, "sky.exe"}), dir_.path());
   ASSERT_TRUE(vrelo);
-  HWND box = nullptr;
-  for (DWORD start = GetTickCount(); !box && GetTickCount() - start < kTimeoutMs; Sleep(50))
-    box = FindMessageBox(GetProcessId(vrelo.get()));
+  HWND box = testing::WaitForWindow(GetProcessId(vrelo.get()), "#32770", "", kTimeoutMs);
   ASSERT_NE(box, nullptr) << "no message box";
-  EXPECT_EQ(WindowText(box), kVreloTitle);
-  std::string text = StaticTexts(box);
+  EXPECT_EQ(testing::WindowText(box), kVreloTitle);
+  std::string text = testing::StaticTexts(box);
   EXPECT_NE(text.find("\"" + gone + "\""), std::string::npos) << text;
   // vrelo waits for the box; closing it lets vrelo end.
   EXPECT_EQ(ExitStatus(vrelo, kGraceMs), kStillRunning);

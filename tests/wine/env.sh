@@ -1,6 +1,7 @@
 # Sourced by the Wine scripts: the private prefix of one build tree and a quiet Wine.
-# Usage: . env.sh <build dir>
-ZEB_BUILD_DIR=$(cd "$1" && pwd)
+# Usage: ZEB_BUILD_DIR=<build dir>; . env.sh   (or, from a script whose $1 is the build dir,
+# . env.sh "$1": a sourced file sees the caller's arguments in every POSIX shell).
+ZEB_BUILD_DIR=$(cd "${ZEB_BUILD_DIR:-$1}" && pwd)
 export WINEPREFIX="$ZEB_BUILD_DIR/wine"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"

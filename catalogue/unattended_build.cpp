@@ -1,0 +1,20 @@
+// The unattended build: "zeb /autoparse" rebuilds the catalogue without a user and ends.
+#include "catalogue/catalogue.h"
+
+namespace zeb {
+
+bool Catalogue::UnattendedBuildApplies(const std::string& arguments) const {
+  // The switch is exact and alone; the frontend folder may be empty, the others may not.
+  return arguments == kUnattendedSwitch && !settings_.zeb_path.empty() &&
+         !settings_.dat_path.empty() && !settings_.game_paths.empty();
+}
+
+void Catalogue::RunUnattendedBuild() {
+  // A step that fails reports through the prompt and is abandoned; the next still runs.
+  GenerateZEBFiles();
+  RemoveInvalidEntries();
+  MakeDatFile();
+  if (!settings_.dk_path.empty()) MakeDKcfg();
+}
+
+}  // namespace zeb
