@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs what is missing, builds everything and runs every test: the pure rules natively
-# under the sanitizers, then every test program under Wine (with a virtual display).
+# under the sanitizers, the fuzzers for a bounded time, then every test program under Wine
+# (with a virtual display), for the 64-bit and the 32-bit build.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -9,6 +10,10 @@ cmake --preset native
 cmake --build --preset native
 ctest --preset native
 
-cmake --preset win64
-cmake --build --preset win64
-xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset win64
+scripts/fuzz.sh 12
+
+for preset in win64 win32; do
+  cmake --preset $preset
+  cmake --build --preset $preset
+  xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset $preset
+done

@@ -75,20 +75,19 @@ class EditorWindowTest : public ::testing::Test {
   }
 
   // The editor windows of this thread that the main window owns.
+  struct EditorSearch {
+    HWND owner;
+    std::vector<HWND> found;
+  };
+  static BOOL CALLBACK AddEditor(HWND hwnd, LPARAM lparam) {
+    auto* search = reinterpret_cast<EditorSearch*>(lparam);
+    if (GetWindow(hwnd, GW_OWNER) == search->owner && TextOf(hwnd) == "Edit Entry ")
+      search->found.push_back(hwnd);
+    return TRUE;
+  }
   std::vector<HWND> Editors() {
-    struct Search {
-      HWND owner;
-      std::vector<HWND> found;
-    } search = {Main(), {}};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM lparam) -> BOOL {
-          auto* search = reinterpret_cast<Search*>(lparam);
-          if (GetWindow(hwnd, GW_OWNER) == search->owner && TextOf(hwnd) == "Edit Entry ")
-            search->found.push_back(hwnd);
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EditorSearch search = {Main(), {}};
+    EnumThreadWindows(GetCurrentThreadId(), AddEditor, reinterpret_cast<LPARAM>(&search));
     return search.found;
   }
   HWND Editor() {
