@@ -15,7 +15,7 @@ namespace {
 constexpr DWORD kNotOrdinary =
     FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
-DWORD Attributes(const std::string& path) { return GetFileAttributesA(ApiPath(path).c_str()); }
+DWORD Attributes(const std::string& path) { return GetFileAttributesW(WidePath(path).c_str()); }
 
 Status Failure(const std::string& what, const std::string& path) {
   return Status::Error(what + " \"" + path + "\": " + LastErrorText());
@@ -52,7 +52,7 @@ Status WriteTemporaryFile(const std::string& target, const std::string& bytes,
                           const std::string& temp_folder, bool flush, std::string* temp_path) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     *temp_path = TemporaryPath(target, temp_folder, attempt);
-    unique_hfile file(CreateFileA(ApiPath(*temp_path).c_str(), GENERIC_WRITE, 0, nullptr,
+    unique_hfile file(CreateFileW(WidePath(*temp_path).c_str(), GENERIC_WRITE, 0, nullptr,
                                   CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr));
     if (!file) {
       if (GetLastError() == ERROR_FILE_EXISTS) continue;
@@ -62,7 +62,7 @@ Status WriteTemporaryFile(const std::string& target, const std::string& bytes,
     if (written.ok() && flush && !FlushFileBuffers(file.get()))
       written = Failure("Cannot write", target);
     file.reset();
-    if (!written.ok()) DeleteFileA(ApiPath(*temp_path).c_str());
+    if (!written.ok()) DeleteFileW(WidePath(*temp_path).c_str());
     return written;
   }
   return Status::Error("Cannot create a temporary file beside \"" + target + "\"");
@@ -70,22 +70,49 @@ Status WriteTemporaryFile(const std::string& target, const std::string& bytes,
 
 }  // namespace
 
-std::string AbsolutePath(const std::string& path) {
-  if (path.empty()) return path;
-  DWORD needed = GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+std::wstring Widen(const std::string& text) {
+  if (text.empty()) return std::wstring();
+  int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+  return wide;
+}
+
+std::string Narrow(const std::wstring& text) {
+  if (text.empty()) return std::string();
+  int length = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr,
+                                   0, nullptr, nullptr);
+  std::string narrow(static_cast<size_t>(length), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), narrow.data(), length,
+                      nullptr, nullptr);
+  return narrow;
+}
+
+namespace {
+
+std::wstring FullPath(const std::wstring& path) {
+  DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
   if (needed == 0) return path;
-  std::string full(needed, '\0');
-  DWORD length = GetFullPathNameA(path.c_str(), needed, full.data(), nullptr);
+  std::wstring full(needed, L'\0');
+  DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
   if (length == 0 || length >= needed) return path;
   full.resize(length);
   return full;
 }
 
-std::string ApiPath(const std::string& path) {
-  if (path.size() < 248 || path.rfind("\\\\?\\", 0) == 0) return path;
-  std::string full = AbsolutePath(path);
-  if (full.rfind("\\\\", 0) == 0) return "\\\\?\\UNC\\" + full.substr(2);
-  return "\\\\?\\" + full;
+}  // namespace
+
+std::string AbsolutePath(const std::string& path) {
+  if (path.empty()) return path;
+  return Narrow(FullPath(Widen(path)));
+}
+
+std::wstring WidePath(const std::string& path) {
+  std::wstring wide = Widen(path);
+  if (wide.size() < 248 || wide.rfind(L"\\\\?\\", 0) == 0) return wide;
+  std::wstring full = FullPath(wide);
+  if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
+  return L"\\\\?\\" + full;
 }
 
 bool OrdinaryFileExists(const std::string& path) {
@@ -104,13 +131,13 @@ bool FolderExists(const std::string& path) {
 }
 
 Status CreateOneFolder(const std::string& path) {
-  if (!CreateDirectoryA(ApiPath(path).c_str(), nullptr)) return Failure("Cannot create", path);
+  if (!CreateDirectoryW(WidePath(path).c_str(), nullptr)) return Failure("Cannot create", path);
   return Status::Ok();
 }
 
 Status ReadTextFile(const std::string& path, size_t max_lines, std::vector<std::string>* lines) {
   lines->clear();
-  unique_hfile file(CreateFileA(ApiPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+  unique_hfile file(CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return Failure("Cannot open", path);
   // Read in pieces and stop once enough lines are complete: readers never look past the
@@ -132,7 +159,7 @@ Status ReadTextFile(const std::string& path, size_t max_lines, std::vector<std::
 
 Status ReadFileBytes(const std::string& path, std::string* bytes) {
   bytes->clear();
-  unique_hfile file(CreateFileA(ApiPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+  unique_hfile file(CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return Failure("Cannot open", path);
   LARGE_INTEGER size;
@@ -152,7 +179,7 @@ Status ReadFileBytes(const std::string& path, std::string* bytes) {
 }
 
 Status WriteTextFile(const std::string& path, const std::vector<std::string>& lines) {
-  unique_hfile file(CreateFileA(ApiPath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  unique_hfile file(CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return Failure("Cannot create", path);
   return WriteAll(file.get(), JoinTextLines(lines), path);
@@ -167,13 +194,13 @@ Status ReplaceTextFile(const std::string& path, const std::vector<std::string>& 
   std::string temp;
   Status written = WriteTemporaryFile(path, JoinTextLines(lines), "", true, &temp);
   if (!written.ok()) return written;
-  if (!MoveFileExA(ApiPath(temp).c_str(), ApiPath(path).c_str(),
+  if (!MoveFileExW(WidePath(temp).c_str(), WidePath(path).c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     Status failed = Failure("Cannot replace", path);
-    DeleteFileA(ApiPath(temp).c_str());
+    DeleteFileW(WidePath(temp).c_str());
     return failed;
   }
-  SetFileAttributesA(ApiPath(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+  SetFileAttributesW(WidePath(path).c_str(), FILE_ATTRIBUTE_NORMAL);
   return Status::Ok();
 }
 
@@ -185,9 +212,9 @@ CreateOnceResult CreateTextFileOnce(const std::string& path, const std::vector<s
   *status = WriteTemporaryFile(path, JoinTextLines(lines), temp_folder, false, &temp);
   if (!status->ok()) return CreateOnceResult::kFailed;
   // Without MOVEFILE_REPLACE_EXISTING the move fails when a file of that name is there.
-  if (!MoveFileExA(ApiPath(temp).c_str(), ApiPath(path).c_str(), MOVEFILE_WRITE_THROUGH)) {
+  if (!MoveFileExW(WidePath(temp).c_str(), WidePath(path).c_str(), MOVEFILE_WRITE_THROUGH)) {
     DWORD error = GetLastError();
-    DeleteFileA(ApiPath(temp).c_str());
+    DeleteFileW(WidePath(temp).c_str());
     if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) {
       *status = Status::Ok();
       return CreateOnceResult::kAlreadyExists;
@@ -195,17 +222,17 @@ CreateOnceResult CreateTextFileOnce(const std::string& path, const std::vector<s
     *status = Status::Error("Cannot create \"" + path + "\": " + ErrorText(error));
     return CreateOnceResult::kFailed;
   }
-  SetFileAttributesA(ApiPath(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+  SetFileAttributesW(WidePath(path).c_str(), FILE_ATTRIBUTE_NORMAL);
   return CreateOnceResult::kCreated;
 }
 
 Status DeleteOneFile(const std::string& path) {
-  if (!DeleteFileA(ApiPath(path).c_str())) return Failure("Cannot delete", path);
+  if (!DeleteFileW(WidePath(path).c_str())) return Failure("Cannot delete", path);
   return Status::Ok();
 }
 
 Status CopyOneFile(const std::string& from, const std::string& to) {
-  if (!CopyFileA(ApiPath(from).c_str(), ApiPath(to).c_str(), FALSE))
+  if (!CopyFileW(WidePath(from).c_str(), WidePath(to).c_str(), FALSE))
     return Status::Error("Cannot copy \"" + from + "\" to \"" + to + "\": " + LastErrorText());
   return Status::Ok();
 }
@@ -213,15 +240,15 @@ Status CopyOneFile(const std::string& from, const std::string& to) {
 Status ReplaceWithCopy(const std::string& from, const std::string& to) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string temp = TemporaryPath(to, "", attempt);
-    if (!CopyFileA(ApiPath(from).c_str(), ApiPath(temp).c_str(), TRUE)) {
+    if (!CopyFileW(WidePath(from).c_str(), WidePath(temp).c_str(), TRUE)) {
       DWORD error = GetLastError();
       if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) continue;
       return Status::Error("Cannot copy \"" + from + "\" to \"" + to + "\": " + ErrorText(error));
     }
-    if (!MoveFileExA(ApiPath(temp).c_str(), ApiPath(to).c_str(),
+    if (!MoveFileExW(WidePath(temp).c_str(), WidePath(to).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       Status failed = Failure("Cannot replace", to);
-      DeleteFileA(ApiPath(temp).c_str());
+      DeleteFileW(WidePath(temp).c_str());
       return failed;
     }
     return Status::Ok();
@@ -231,7 +258,7 @@ Status ReplaceWithCopy(const std::string& from, const std::string& to) {
 
 Status GetFileLength(const std::string& path, uint64_t* length) {
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(ApiPath(path).c_str(), GetFileExInfoStandard, &data))
+  if (!GetFileAttributesExW(WidePath(path).c_str(), GetFileExInfoStandard, &data))
     return Failure("Cannot read", path);
   *length = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
   return Status::Ok();

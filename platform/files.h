@@ -60,8 +60,14 @@ Status GetFileLength(const std::string& path, uint64_t* length);
 // The absolute form of path (resolved against the current folder).
 std::string AbsolutePath(const std::string& path);
 
-// The form of path to hand to the file functions: paths of 248 characters or more get the
-// "\\?\" prefix, which lifts the old MAX_PATH limit.
-std::string ApiPath(const std::string& path);
+// The form of path to hand to the system's wide-character file functions: converted from
+// the system's 8-bit code page as the "A" functions convert it, and, from 248 characters on,
+// made absolute with the "\\?\" prefix, which lifts the old limit of 260 characters (that
+// limit holds for every "A" function, prefix or not).
+std::wstring WidePath(const std::string& path);
+
+// Text between the program's 8-bit code page and the system's wide characters.
+std::wstring Widen(const std::string& text);
+std::string Narrow(const std::wstring& text);
 
 }  // namespace zeb

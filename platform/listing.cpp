@@ -14,9 +14,9 @@ namespace {
 constexpr DWORD kNotOrdinary =
     FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
-bool IsDotName(const char* name) {
-  return (name[0] == '.' && name[1] == '\0') ||
-         (name[0] == '.' && name[1] == '.' && name[2] == '\0');
+bool IsDotName(const wchar_t* name) {
+  return (name[0] == L'.' && name[1] == L'\0') ||
+         (name[0] == L'.' && name[1] == L'.' && name[2] == L'\0');
 }
 
 std::string WithoutTrailingSlash(std::string path) {
@@ -24,26 +24,38 @@ std::string WithoutTrailingSlash(std::string path) {
   return path;
 }
 
-// Calls visit for every entry of folder except "." and "..". An empty folder is no error.
+// Calls visit(attributes, name) for every entry that the search text matches, except "."
+// and "..". When nothing matches, the search is no error.
 template <typename Visit>
-Status VisitFolder(const std::string& folder, Visit visit) {
-  if (folder.empty()) return Status::Error("No folder was given");
-  std::string search = WithoutTrailingSlash(folder) + "\\*";
-  WIN32_FIND_DATAA data;
-  unique_hfind find(FindFirstFileExA(ApiPath(search).c_str(), FindExInfoBasic, &data,
-                                     FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+Status VisitMatches(const std::string& search, const std::string& folder, DWORD flags,
+                    Visit visit) {
+  WIN32_FIND_DATAW data;
+  unique_hfind find(FindFirstFileExW(WidePath(search).c_str(), FindExInfoBasic, &data,
+                                     FindExSearchNameMatch, nullptr, flags));
   if (!find) {
     DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES) return Status::Ok();
     return Status::Error("Cannot list \"" + folder + "\": " + ErrorText(error));
   }
   do {
-    if (!IsDotName(data.cFileName)) visit(data);
-  } while (FindNextFileA(find.get(), &data));
+    if (!IsDotName(data.cFileName) && !visit(data.dwFileAttributes, Narrow(data.cFileName)))
+      return Status::Ok();
+  } while (FindNextFileW(find.get(), &data));
   DWORD error = GetLastError();
   if (error != ERROR_NO_MORE_FILES)
     return Status::Error("Cannot list \"" + folder + "\": " + ErrorText(error));
   return Status::Ok();
+}
+
+// Every entry of folder. An empty folder is no error; a missing one is.
+template <typename Visit>
+Status VisitFolder(const std::string& folder, Visit visit) {
+  if (folder.empty()) return Status::Error("No folder was given");
+  return VisitMatches(WithoutTrailingSlash(folder) + "\\*", folder, FIND_FIRST_EX_LARGE_FETCH,
+                      [&](DWORD attributes, const std::string& name) {
+                        visit(attributes, name);
+                        return true;
+                      });
 }
 
 }  // namespace
@@ -51,9 +63,9 @@ Status VisitFolder(const std::string& folder, Visit visit) {
 Status ListFiles(const std::string& folder, const std::string& pattern, FileListing* listing) {
   listing->names.clear();
   listing->folder = WithoutTrailingSlash(AbsolutePath(folder));
-  Status status = VisitFolder(folder, [&](const WIN32_FIND_DATAA& data) {
-    if ((data.dwFileAttributes & kNotOrdinary) == 0 && MatchesPattern(data.cFileName, pattern))
-      listing->names.emplace_back(data.cFileName);
+  Status status = VisitFolder(folder, [&](DWORD attributes, const std::string& name) {
+    if ((attributes & kNotOrdinary) == 0 && MatchesPattern(name, pattern))
+      listing->names.push_back(name);
   });
   if (!status.ok()) {
     listing->names.clear();
@@ -66,8 +78,8 @@ Status ListFiles(const std::string& folder, const std::string& pattern, FileList
 Status ListFolders(const std::string& folder, std::vector<std::string>* sub_folders) {
   sub_folders->clear();
   std::vector<std::string> names;
-  Status status = VisitFolder(folder, [&](const WIN32_FIND_DATAA& data) {
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) names.emplace_back(data.cFileName);
+  Status status = VisitFolder(folder, [&](DWORD attributes, const std::string& name) {
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) names.push_back(name);
   });
   if (!status.ok()) return status;
   SortNames(names);
@@ -81,14 +93,12 @@ bool NamesAnyOrdinaryFile(const std::string& path_text) {
   if (path_text.empty()) return false;
   std::string search = path_text;
   if (search.back() == '\\' || search.back() == '/') search += "*";
-  WIN32_FIND_DATAA data;
-  unique_hfind find(FindFirstFileExA(ApiPath(search).c_str(), FindExInfoBasic, &data,
-                                     FindExSearchNameMatch, nullptr, 0));
-  if (!find) return false;
-  do {
-    if ((data.dwFileAttributes & kNotOrdinary) == 0) return true;
-  } while (FindNextFileA(find.get(), &data));
-  return false;
+  bool found = false;
+  VisitMatches(search, path_text, 0, [&](DWORD attributes, const std::string&) {
+    found = (attributes & kNotOrdinary) == 0;
+    return !found;  // stop at the first ordinary file
+  });
+  return found;
 }
 
 }  // namespace zeb

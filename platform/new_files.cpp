@@ -15,7 +15,7 @@ NewFileWriter::NewFileWriter(std::string folder) : folder_(std::move(folder)) {
 }
 
 NewFileWriter::~NewFileWriter() {
-  if (!work_folder_.empty()) RemoveDirectoryA(ApiPath(work_folder_).c_str());
+  if (!work_folder_.empty()) RemoveDirectoryW(WidePath(work_folder_).c_str());
 }
 
 bool NewFileWriter::Exists(const std::string& name) const {
@@ -26,9 +26,9 @@ CreateOnceResult NewFileWriter::Create(const std::string& name,
                                        const std::vector<std::string>& lines, Status* status) {
   if (work_folder_.empty() && !work_folder_failed_) {
     std::string work = folder_ + "\\.zeb-new-" + std::to_string(GetCurrentProcessId());
-    if (CreateDirectoryA(ApiPath(work).c_str(), nullptr) ||
+    if (CreateDirectoryW(WidePath(work).c_str(), nullptr) ||
         GetLastError() == ERROR_ALREADY_EXISTS) {
-      SetFileAttributesA(ApiPath(work).c_str(), FILE_ATTRIBUTE_HIDDEN);
+      SetFileAttributesW(WidePath(work).c_str(), FILE_ATTRIBUTE_HIDDEN);
       work_folder_ = work;
     } else {
       work_folder_failed_ = true;  // then each file is written beside its final name
