@@ -5,6 +5,7 @@
 #include <atomic>
 #include <stdexcept>
 
+#include "platform/files.h"
 #include "platform/program_info.h"
 
 namespace zeb::testing {
@@ -25,7 +26,7 @@ TempFolder::TempFolder() {
   for (int attempt = 0; attempt < 1000; ++attempt) {
     std::string candidate = root + "\\zebtest-" + std::to_string(GetCurrentProcessId()) + "-" +
                             std::to_string(GetTickCount()) + "-" + std::to_string(counter++);
-    if (CreateDirectoryA(candidate.c_str(), nullptr)) {
+    if (CreateDirectoryW(WidePath(candidate).c_str(), nullptr)) {
       path_ = candidate;
       return;
     }
@@ -36,33 +37,33 @@ TempFolder::TempFolder() {
 TempFolder::~TempFolder() { RemoveTree(path_); }
 
 void RemoveTree(const std::string& path) {
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA((path + "\\*").c_str(), &data);
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(WidePath(path + "\\*").c_str(), &data);
   if (find != INVALID_HANDLE_VALUE) {
     do {
-      std::string name = data.cFileName;
+      std::string name = Narrow(data.cFileName);
       if (name == "." || name == "..") continue;
       std::string child = path + "\\" + name;
-      SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+      SetFileAttributesW(WidePath(child).c_str(), FILE_ATTRIBUTE_NORMAL);
       if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         RemoveTree(child);
       else
-        DeleteFileA(child.c_str());
-    } while (FindNextFileA(find, &data));
+        DeleteFileW(WidePath(child).c_str());
+    } while (FindNextFileW(find, &data));
     FindClose(find);
   }
-  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  RemoveDirectoryA(path.c_str());
+  SetFileAttributesW(WidePath(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+  RemoveDirectoryW(WidePath(path).c_str());
 }
 
 void MakeFolders(const std::string& path) {
   for (size_t pos = path.find('\\', 3); pos != std::string::npos; pos = path.find('\\', pos + 1))
-    CreateDirectoryA(path.substr(0, pos).c_str(), nullptr);
-  CreateDirectoryA(path.c_str(), nullptr);
+    CreateDirectoryW(WidePath(path.substr(0, pos)).c_str(), nullptr);
+  CreateDirectoryW(WidePath(path).c_str(), nullptr);
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) Fail("cannot write " + path);
   DWORD written = 0;
@@ -72,7 +73,7 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
 }
 
 std::string ReadBytes(const std::string& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+  HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return "";
   std::string bytes;
@@ -90,11 +91,11 @@ std::string CrLf(const std::vector<std::string>& lines) {
 }
 
 void SetAttributes(const std::string& path, unsigned long add, unsigned long remove) {
-  DWORD attributes = GetFileAttributesA(path.c_str());
+  DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) Fail("no file " + path);
   attributes = (attributes | add) & ~remove;
   if (attributes == 0) attributes = FILE_ATTRIBUTE_NORMAL;
-  if (!SetFileAttributesA(path.c_str(), attributes)) Fail("cannot set attributes of " + path);
+  if (!SetFileAttributesW(WidePath(path).c_str(), attributes)) Fail("cannot set attributes of " + path);
 }
 
 std::string TestProgramFolder() { return ProgramFolder(); }
@@ -104,12 +105,12 @@ std::string BuiltProgram(const std::string& relative_path) {
 }
 
 void CopyFileOrFail(const std::string& from, const std::string& to) {
-  if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) Fail("cannot copy " + from + " to " + to);
+  if (!CopyFileW(WidePath(from).c_str(), WidePath(to).c_str(), FALSE)) Fail("cannot copy " + from + " to " + to);
 }
 
 bool WaitForFile(const std::string& path, unsigned long timeout_ms) {
   DWORD start = GetTickCount();
-  while (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+  while (GetFileAttributesW(WidePath(path).c_str()) == INVALID_FILE_ATTRIBUTES) {
     if (GetTickCount() - start > timeout_ms) return false;
     Sleep(20);
   }
