@@ -64,7 +64,7 @@ void Catalogue::StartSelectedGame() {
   std::string exe = TrimSpaces(pieces[kExeField]);
   // The game gets its own folder as current folder; ours stays where it is, so relative
   // settings such as "roms\" keep pointing where they did.
-  Status started = StartProgram(folder + "\\" + exe, exe, SW_SHOWNORMAL, folder);
+  Status started = StartProgram(ProgramFileIn(folder, exe), exe, SW_SHOWNORMAL, folder);
   if (!started.ok()) prompt_.ShowMessage(started.message(), kAppTitle);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "catalogue/resource.h"
+#include "platform/failure_report.h"
 
 namespace zeb {
 
@@ -38,7 +39,8 @@ INT_PTR Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM) {
 }
 
 void Form1::OnInitDialog() {
-  catalogue_.StartUp();
+  // Nothing that start-up meets may end the program before its window is there.
+  RunReportingFailures(catalogue_.prompt(), kAppTitle, [this] { catalogue_.StartUp(); });
   ShowSettings();
   ShowRows();
 }
@@ -99,7 +101,9 @@ void Form1::OnClose() {
 template <typename Operation>
 void Form1::Run(Operation operation) {
   ReadSettingsFromFields();
-  operation();
+  // A failure that no operation expects (memory running out, say) is shown; the window
+  // and the user's data stay as they are.
+  RunReportingFailures(catalogue_.prompt(), kAppTitle, operation);
   ShowSettings();
   ShowRows();
 }

@@ -36,9 +36,9 @@ void ReportLeftFiles(Prompt& prompt, const std::vector<std::string>& failures) {
 
 // Whether the game of an entry still starts: a file (not a folder) of the executable's name
 // in the entry's folder. The lookup ignores letter case and sees hidden and system files, as
-// starting the game does.
-bool ExecutableFound(const std::string& folder, const std::string& exe) {
-  return !exe.empty() && AnyFileExists(folder + "\\" + exe);
+// starting the game does. An empty executable line names no game.
+FileLookup LookUpExecutable(const std::string& folder, const std::string& exe) {
+  return exe.empty() ? FileLookup::kMissing : LookUpFile(folder + "\\" + exe);
 }
 
 }  // namespace
@@ -62,17 +62,31 @@ void Catalogue::RemoveInvalidEntries() {
   std::vector<std::string> failures;
   Status listed = EntryFolderFiles(settings_.zeb_path, &paths);
   if (!listed.ok()) failures.push_back(listed.message());
+  std::vector<std::string> unreachable;
   std::vector<std::string> lines;
   for (const std::string& path : paths) {
     // A file that cannot be read cannot be judged, so it stays.
     if (!ReadTextFile(path, kEntryLineCount, &lines).ok()) continue;
     lines.resize(kEntryLineCount);
     if (IsBlacklistMarker(lines[kFolderField])) continue;
-    if (ExecutableFound(lines[kFolderField], lines[kExeField])) continue;
+    FileLookup game = LookUpExecutable(lines[kFolderField], lines[kExeField]);
+    if (game == FileLookup::kFound) continue;
+    // A game on a drive that is not plugged in, or a share that is offline, may well still
+    // be there: its entry (perhaps edited by hand) stays.
+    if (game == FileLookup::kUnknown) {
+      unreachable.push_back(path);
+      continue;
+    }
     Status deleted = DeleteOneFile(path);
     if (!deleted.ok()) failures.push_back(deleted.message());
   }
   ReportLeftFiles(prompt_, failures);
+  if (!unreachable.empty()) {
+    std::string text = "These entries were kept because their game's drive or network folder "
+                       "cannot be reached:";
+    for (const std::string& path : unreachable) text += "\r\n" + path;
+    prompt_.ShowMessage(text, kAppTitle);
+  }
   LoadZEBs();
 }
 

@@ -1,5 +1,6 @@
 // The unattended build: "zeb /autoparse" rebuilds the catalogue without a user and ends.
 #include "catalogue/catalogue.h"
+#include "platform/failure_report.h"
 
 namespace zeb {
 
@@ -11,10 +12,11 @@ bool Catalogue::UnattendedBuildApplies(const std::string& arguments) const {
 
 void Catalogue::RunUnattendedBuild() {
   // A step that fails reports through the prompt and is abandoned; the next still runs.
-  GenerateZEBFiles();
-  RemoveInvalidEntries();
-  MakeDatFile();
-  if (!settings_.dk_path.empty()) MakeDKcfg();
+  RunReportingFailures(prompt_, kAppTitle, [this] { GenerateZEBFiles(); });
+  RunReportingFailures(prompt_, kAppTitle, [this] { RemoveInvalidEntries(); });
+  RunReportingFailures(prompt_, kAppTitle, [this] { MakeDatFile(); });
+  if (!settings_.dk_path.empty())
+    RunReportingFailures(prompt_, kAppTitle, [this] { MakeDKcfg(); });
 }
 
 }  // namespace zeb

@@ -37,6 +37,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   zeb::Catalogue catalogue(prompt, zeb::ProgramFolder());
   std::unique_ptr<zeb::Form1> window = zeb::Form1::Create(instance, &catalogue);
   if (!window) return 1;
+  prompt.set_fallback_owner(window->hwnd());
   ShowWindow(window->hwnd(), show);
 
   MSG message;

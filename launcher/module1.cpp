@@ -113,8 +113,8 @@ int Module1(std::string_view command_line, const std::string& launcher_folder, P
   // folder, the system folders or the path is never started instead; the game still sees
   // its bare name and the options as its command line.
   unique_handle game;
-  Status started = StartProgram(Beside(folder, program_name), game_exe + request.game_options,
-                                SW_SHOWNORMAL, folder, &game);
+  Status started = StartProgram(ProgramFileIn(folder, program_name),
+                                game_exe + request.game_options, SW_SHOWNORMAL, folder, &game);
   if (!started.ok()) return Fail(prompt, "The game cannot be started.\n\n" + started.message());
 
   Sleep(kPauseBeforeWaitMs);

@@ -3,10 +3,16 @@
 #include <windows.h>
 
 #include "launcher/module1.h"
+#include "platform/failure_report.h"
 #include "platform/program_info.h"
 #include "platform/window_prompt.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   zeb::WindowPrompt prompt;
-  return zeb::Module1(zeb::ProgramArguments(), zeb::ProgramFolder(), prompt);
+  int status = zeb::kFailed;
+  // A failure that nothing expects is shown, and vrelo ends with the failure status.
+  zeb::RunReportingFailures(prompt, zeb::kVreloTitle, [&] {
+    status = zeb::Module1(zeb::ProgramArguments(), zeb::ProgramFolder(), prompt);
+  });
+  return status;
 }

@@ -15,10 +15,27 @@ namespace {
 constexpr DWORD kNotOrdinary =
     FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
+// A reader lets other programs go on writing, renaming or deleting the file, as a plain
+// text editor does; only a program that opened it without sharing keeps it from us.
+constexpr DWORD kReaderSharing = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+// No text file of the programs comes near this size; reading stops here, so that a huge
+// file without line ends cannot take all the memory there is.
+constexpr size_t kMaxTextBytes = 16u << 20;
+
 DWORD Attributes(const std::string& path) { return GetFileAttributesW(WidePath(path).c_str()); }
 
 Status Failure(const std::string& what, const std::string& path) {
   return Status::Error(what + " \"" + path + "\": " + LastErrorText());
+}
+
+// Windows refuses to replace a read-only file, but Wine replaces it: ask first, so that a
+// read-only file stays as it is everywhere.
+Status RefuseReadOnly(const std::string& path) {
+  DWORD attributes = Attributes(path);
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+    return Status::Error("Cannot replace \"" + path + "\": " + ErrorText(ERROR_ACCESS_DENIED));
+  return Status::Ok();
 }
 
 Status WriteAll(HANDLE file, const std::string& bytes, const std::string& path) {
@@ -125,6 +142,35 @@ bool AnyFileExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+namespace {
+
+// The root of the drive or network share that holds an absolute path ("C:\\",
+// "\\\\server\\share\\"), or empty text when the path has none.
+std::string RootOf(const std::string& absolute) {
+  if (absolute.size() >= 2 && absolute[1] == ':') return absolute.substr(0, 2) + "\\";
+  if (absolute.rfind("\\\\", 0) != 0) return "";
+  size_t share = absolute.find('\\', 2);
+  if (share == std::string::npos) return "";
+  size_t end = absolute.find('\\', share + 1);
+  return (end == std::string::npos ? absolute : absolute.substr(0, end)) + "\\";
+}
+
+}  // namespace
+
+FileLookup LookUpFile(const std::string& path) {
+  DWORD attributes = Attributes(path);
+  if (attributes != INVALID_FILE_ATTRIBUTES)
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? FileLookup::kMissing : FileLookup::kFound;
+  DWORD error = GetLastError();
+  bool not_there = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
+                   error == ERROR_INVALID_NAME || error == ERROR_DIRECTORY;
+  // "Not found" only counts when the drive or share that would hold the file is there: an
+  // unplugged drive or an offline share says nothing about the file.
+  std::string root = RootOf(AbsolutePath(path));
+  if (not_there && (root.empty() || FolderExists(root))) return FileLookup::kMissing;
+  return FileLookup::kUnknown;
+}
+
 bool FolderExists(const std::string& path) {
   DWORD attributes = Attributes(path);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -137,7 +183,7 @@ Status CreateOneFolder(const std::string& path) {
 
 Status ReadTextFile(const std::string& path, size_t max_lines, std::vector<std::string>* lines) {
   lines->clear();
-  unique_hfile file(CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+  unique_hfile file(CreateFileW(WidePath(path).c_str(), GENERIC_READ, kReaderSharing, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return Failure("Cannot open", path);
   // Read in pieces and stop once enough lines are complete: readers never look past the
@@ -152,6 +198,9 @@ Status ReadTextFile(const std::string& path, size_t max_lines, std::vector<std::
     if (got == 0) break;
     text.append(buffer, got);
     complete += CountCompleteLines(text, max_lines - complete, &scanned);
+    if (complete < max_lines && text.size() > kMaxTextBytes)
+      return Status::Error("Cannot read \"" + path + "\": it is no text file of lines (" +
+                           std::to_string(text.size()) + " bytes without enough line ends)");
   }
   *lines = SplitTextLines(text, max_lines);
   return Status::Ok();
@@ -159,7 +208,7 @@ Status ReadTextFile(const std::string& path, size_t max_lines, std::vector<std::
 
 Status ReadFileBytes(const std::string& path, std::string* bytes) {
   bytes->clear();
-  unique_hfile file(CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+  unique_hfile file(CreateFileW(WidePath(path).c_str(), GENERIC_READ, kReaderSharing, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return Failure("Cannot open", path);
   LARGE_INTEGER size;
@@ -186,11 +235,8 @@ Status WriteTextFile(const std::string& path, const std::vector<std::string>& li
 }
 
 Status ReplaceTextFile(const std::string& path, const std::vector<std::string>& lines) {
-  // Windows refuses to replace a read-only file, but Wine replaces it: ask first, so that
-  // a read-only file stays as it is everywhere.
-  DWORD attributes = Attributes(path);
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
-    return Status::Error("Cannot replace \"" + path + "\": " + ErrorText(ERROR_ACCESS_DENIED));
+  Status writable = RefuseReadOnly(path);
+  if (!writable.ok()) return writable;
   std::string temp;
   Status written = WriteTemporaryFile(path, JoinTextLines(lines), "", true, &temp);
   if (!written.ok()) return written;
@@ -238,6 +284,8 @@ Status CopyOneFile(const std::string& from, const std::string& to) {
 }
 
 Status ReplaceWithCopy(const std::string& from, const std::string& to) {
+  Status writable = RefuseReadOnly(to);
+  if (!writable.ok()) return writable;
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string temp = TemporaryPath(to, "", attempt);
     if (!CopyFileW(WidePath(from).c_str(), WidePath(temp).c_str(), TRUE)) {

@@ -16,6 +16,12 @@ bool OrdinaryFileExists(const std::string& path);
 // True when a file of any attributes, but not a folder, is at path.
 bool AnyFileExists(const std::string& path);
 
+// What a lookup of a file can tell: it is there (a file of any attributes, not a folder), it
+// is certainly not there, or the lookup cannot tell (the drive or network share that would
+// hold it is not available, access is denied, ...).
+enum class FileLookup { kFound, kMissing, kUnknown };
+FileLookup LookUpFile(const std::string& path);
+
 // True when a folder is at path.
 bool FolderExists(const std::string& path);
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/files.h"
 #include "platform/win_error.h"
 
 namespace zeb {
@@ -24,6 +25,15 @@ Status StartProgram(const std::string& program_path, const std::string& command_
   unique_handle started(info.hProcess);
   if (process != nullptr) *process = std::move(started);
   return Status::Ok();
+}
+
+std::string ProgramFileIn(const std::string& folder, const std::string& name) {
+  std::string path = folder;
+  if (!path.empty() && path.back() != '\\') path += '\\';
+  path += name;
+  if (name.find('.') == std::string::npos && !AnyFileExists(path) && AnyFileExists(path + ".exe"))
+    path += ".exe";
+  return path;
 }
 
 }  // namespace zeb

@@ -16,4 +16,9 @@ Status StartProgram(const std::string& program_path, const std::string& command_
                     int show_code, const std::string& current_folder,
                     unique_handle* process = nullptr);
 
+// The program file that starting a bare name in folder would run: folder, "\\" and the name,
+// or, for a name without an extension that names no file there, the same with ".exe" added
+// (as the system's own search would add it).
+std::string ProgramFileIn(const std::string& folder, const std::string& name);
+
 }  // namespace zeb

@@ -2,13 +2,20 @@
 
 #include <windows.h>
 #include <commdlg.h>
+#include <cderr.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace zeb {
 
+void* WindowPrompt::Owner() const {
+  HWND active = GetActiveWindow();
+  return active != nullptr ? active : static_cast<HWND>(fallback_owner_);
+}
+
 void WindowPrompt::ShowMessage(const std::string& text, const std::string& title) {
-  HWND owner = GetActiveWindow();
+  HWND owner = static_cast<HWND>(Owner());
   // A box without an owner (vrelo has no window) would otherwise open behind the frontend
   // that started the program, and the program would wait for it unseen.
   UINT flags = owner == nullptr ? MB_OK | MB_SETFOREGROUND | MB_TOPMOST : MB_OK;
@@ -20,13 +27,18 @@ std::string WindowPrompt::AskFileToOpen(const std::string& preset_name) {
   preset_name.copy(buffer.data(), std::min(preset_name.size(), buffer.size() - 1));
   OPENFILENAMEA dialog = {};
   dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = GetActiveWindow();
+  dialog.hwndOwner = static_cast<HWND>(Owner());
   dialog.lpstrFile = buffer.data();
   dialog.nMaxFile = static_cast<DWORD>(buffer.size());
   dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
                  OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameA(&dialog)) return "";
-  return buffer.data();
+  if (GetOpenFileNameA(&dialog)) return buffer.data();
+  // A preset that is no valid file name (a typed "|", say) keeps the dialog from opening at
+  // all; open it without one, so the user can still pick the file.
+  if (CommDlgExtendedError() != FNERR_INVALIDFILENAME || buffer[0] == '\0') return "";
+  buffer.assign(buffer.size(), '\0');
+  if (GetOpenFileNameA(&dialog)) return buffer.data();
+  return "";
 }
 
 }  // namespace zeb

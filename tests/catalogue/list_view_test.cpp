@@ -185,6 +185,21 @@ TEST_F(CatalogueTest, DoubleClickStartsTheGameInItsFolderAndLeavesOursAlone) {
   EXPECT_TRUE(prompt_.messages.empty());
 }
 
+TEST_F(CatalogueTest, DoubleClickStartsAnExecutableNamedWithoutItsEnding) {
+  std::string roms = UseEntryFolder();
+  MakeFolders(dir_ / "games\\Sky");
+  testing::CopyFileOrFail(testing::BuiltProgram("fixtures\\recorder.exe"),
+                          dir_ / "games\\Sky\\sky.exe");
+  WriteBytes(roms + "\\sky.zeb", CrLf({dir_ / "games\\Sky", "sky", "Sky", "", ""}));
+  catalogue_.LoadZEBs();
+  catalogue_.Select(0);
+  catalogue_.StartSelectedGame();
+  EXPECT_TRUE(prompt_.messages.empty());
+  ASSERT_TRUE(testing::WaitForFile(dir_ / "games\\Sky\\sky.exe.record"));
+  EXPECT_EQ(ReadBytes(dir_ / "games\\Sky\\sky.exe.record"),
+            CrLf({"sky", dir_ / "games\\Sky", dir_ / "games\\Sky\\sky.exe"}));
+}
+
 TEST_F(CatalogueTest, DoubleClickOnAMissingGameSaysWhatFailed) {
   std::string roms = UseEntryFolder();
   WriteBytes(roms + "\\a.zeb", CrLf({dir_ / "gone", "a.exe", "A", "", ""}));

@@ -191,6 +191,19 @@ TEST_F(MaintenanceTest, RemoveGoesOnPastFilesItCannotReadOrDeleteAndNamesTheUnde
   EXPECT_EQ(prompt_.messages[0].title, "ZEB- Zebrine");
 }
 
+TEST_F(MaintenanceTest, RemoveKeepsEntriesWhoseDriveCannotBeReachedAndSaysSo) {
+  // No drive Q: exists here, like an unplugged disk: its games may still be there.
+  Entry("edited.zeb", {"Q:\\Games\\Edited", "edited.exe", "My Edited Name", "Me", "2001"});
+  Entry("gone.zeb", {dir_ / "games\\Gone", "gone.exe", "Gone", "", ""});
+  catalogue_.RemoveInvalidEntries();
+  EXPECT_EQ(AllFiles(roms_), (Lines{"edited.zeb"}));
+  EXPECT_EQ(ReadBytes(roms_ + "\\edited.zeb"),
+            CrLf({"Q:\\Games\\Edited", "edited.exe", "My Edited Name", "Me", "2001"}));
+  ASSERT_EQ(prompt_.messages.size(), 1u);
+  EXPECT_NE(prompt_.messages[0].text.find(roms_ + "\\edited.zeb"), std::string::npos)
+      << prompt_.messages[0].text;
+}
+
 TEST_F(MaintenanceTest, BlacklistTurnsTheSelectedEntryIntoFiveNullLines) {
   std::string game = MakeGame("Game", {"game.exe"});
   Entry("game.zeb", {game, "game.exe", "Game", "Maker", "1999"});

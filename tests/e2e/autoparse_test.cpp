@@ -161,6 +161,8 @@ TEST_F(AutoparseTest, OtherCommandLinesAndMissingSettingsOpenTheWindow) {
       {"/AUTOPARSE", {dir_ / "games\\", dir_ / "roms\\", dir_ / "dats\\", ""}},
       {"/autoparse x", {dir_ / "games\\", dir_ / "roms\\", dir_ / "dats\\", ""}},
       {"/autoparse", {dir_ / "games\\", dir_ / "roms\\", "", ""}},
+      {"/autoparse", {dir_ / "games\\", "", dir_ / "dats\\", ""}},
+      {"/autoparse", {"", dir_ / "roms\\", dir_ / "dats\\", dir_ / "DK\\"}},
   };
   for (const Case& c : cases) {
     Configure(c.settings);

@@ -234,6 +234,18 @@ TEST_F(FaultTest, AMissingDatFolderIsReportedAndNothingElseChanges) {
   EXPECT_EQ(testing::ReadBytes(dir_ / "Zeb\\tempdat.dat"), "") << "no temporary file is left";
 }
 
+TEST_F(FaultTest, AReadOnlyDatFileIsReportedAndKept) {
+  UseFolders(dir_.path());
+  Game("Alpha\\alpha.exe");
+  catalogue_.GenerateZEBFiles();
+  WriteBytes(dir_ / "dats\\PC.dat", "the old DAT\r\n");
+  SetAttributes(dir_ / "dats\\PC.dat", FILE_ATTRIBUTE_READONLY);
+  catalogue_.MakeDatFile();
+  ASSERT_EQ(prompt_.messages.size(), 1u);
+  EXPECT_TRUE(MessageNames(dir_ / "dats\\PC.dat")) << prompt_.messages[0].text;
+  EXPECT_EQ(ReadBytes(dir_ / "dats\\PC.dat"), "the old DAT\r\n");
+}
+
 TEST_F(FaultTest, AReadOnlySettingsFileAtCloseIsReportedAndKept) {
   std::string config = CrLf({"d:\\pc games\\", "roms\\", "dats\\", ""});
   WriteBytes(dir_ / "Zeb\\config.cfg", config);

@@ -125,6 +125,12 @@ TEST_F(VreloTest, PassesTheOptionsOnWithTheirBlanks) {
   }
 }
 
+TEST_F(VreloTest, AnExecutableNamedWithoutItsEndingStillStarts) {
+  std::string entry = Entry("sky.zeb", {Game(), "sky", "Sky Race", "", ""});
+  EXPECT_EQ(RunVrelo(entry + " /w"), static_cast<DWORD>(kGameEnded));
+  EXPECT_EQ(Record(Game("sky.exe")), CrLf({"sky /w", Game(), Game("sky.exe")}));
+}
+
 TEST_F(VreloTest, ABareNameIsFoundBesideVreloAndTheGameStartsFromItsOwnFolder) {
   // vrelo in a folder of its own, with a decoy game of the same name beside it: a start by
   // bare name would find that one first.

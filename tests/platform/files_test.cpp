@@ -134,6 +134,53 @@ TEST(TextFiles, ReadingStopsAfterTheLinesItNeeds) {
   EXPECT_EQ(lines[0].size(), 1u << 20);
 }
 
+TEST(TextFiles, AHugeFileWithoutLineEndsIsRefusedNotReadWhole) {
+  TempFolder dir;
+  WriteBytes(dir / "huge.zeb", std::string(20 << 20, '\0'));
+  Lines lines;
+  Status status = ReadTextFile(dir / "huge.zeb", 5, &lines);
+  EXPECT_FALSE(status.ok());
+  EXPECT_NE(status.message().find(dir / "huge.zeb"), std::string::npos) << status.message();
+  EXPECT_TRUE(lines.empty());
+}
+
+TEST(TextFiles, AFileAnotherProgramHasOpenForWritingCanStillBeRead) {
+  TempFolder dir;
+  WriteBytes(dir / "open.zeb", CrLf({"a", "b"}));
+  unique_hfile writer(CreateFileA((dir / "open.zeb").c_str(), GENERIC_WRITE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+  ASSERT_TRUE(writer);
+  Lines lines;
+  ASSERT_TRUE(ReadTextFile(dir / "open.zeb", 5, &lines).ok());
+  EXPECT_EQ(lines, (Lines{"a", "b"}));
+  std::string bytes;
+  EXPECT_TRUE(ReadFileBytes(dir / "open.zeb", &bytes).ok());
+}
+
+TEST(LookUpFile, FoundMissingOrCannotTell) {
+  TempFolder dir;
+  WriteBytes(dir / "game.exe", "MZ");
+  MakeFolders(dir / "folder.exe");
+  EXPECT_EQ(LookUpFile(dir / "GAME.EXE"), FileLookup::kFound);
+  EXPECT_EQ(LookUpFile(dir / "other.exe"), FileLookup::kMissing);
+  EXPECT_EQ(LookUpFile(dir / "gone\\game.exe"), FileLookup::kMissing);
+  EXPECT_EQ(LookUpFile(dir / "folder.exe"), FileLookup::kMissing);
+  EXPECT_EQ(LookUpFile("Q:\\Games\\game.exe"), FileLookup::kUnknown);
+}
+
+TEST(ProgramFileIn, AddsTheExeEndingOnlyWhereTheSystemWould) {
+  TempFolder dir;
+  WriteBytes(dir / "sky.exe", "MZ");
+  WriteBytes(dir / "both", "x");
+  WriteBytes(dir / "both.exe", "MZ");
+  EXPECT_EQ(ProgramFileIn(dir.path(), "sky.exe"), dir / "sky.exe");
+  EXPECT_EQ(ProgramFileIn(dir.path(), "sky"), dir / "sky.exe");
+  EXPECT_EQ(ProgramFileIn(dir.path(), "both"), dir / "both");
+  EXPECT_EQ(ProgramFileIn(dir.path(), "none"), dir / "none");
+  EXPECT_EQ(ProgramFileIn(dir.path() + "\\", "sky.exe"), dir / "sky.exe");
+}
+
 TEST(ReplaceTextFile, PutsTheNewFileInPlaceAndLeavesNoTemporaryFile) {
   TempFolder dir;
   WriteBytes(dir / "config.cfg", "old\r\n");
