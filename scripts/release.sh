@@ -32,7 +32,7 @@ for preset in win64 win32; do
   rm -rf "$stage"
   mkdir -p "$stage"
   for program in zeb vrelo; do
-    $triplet-strip -o "$stage/$program.exe" build/$preset/bin/$program.exe
+    "$triplet-strip" -o "$stage/$program.exe" "build/$preset/bin/$program.exe"
   done
   # Notepad of every Windows version shows CR LF lines.
   tr -d '\r' < release/guide.txt | sed "s/@VERSION@/$version/; s/\$/\r/" > "$stage/Guide.txt"

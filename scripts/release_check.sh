@@ -24,6 +24,7 @@ cmake --build --preset win64 --target version_check fixtures >/dev/null
 work=$root/build/release
 mkdir -p "$work"
 tests/wine/start-server.sh "$work"
+trap 'tests/wine/stop-server.sh "$work"' EXIT
 ZEB_BUILD_DIR=$work
 . tests/wine/env.sh
 
@@ -88,7 +89,8 @@ dat_names_entries() {
     return 1
   for game; do
     size=$(wc -c < "$roms/$game.zeb")
-    tr -d '\r' < "$dat" | grep -q "^	rom ( name $game size $size crc [0-9A-F]\{1,8\} )\$" || return 1
+    rom="^	rom ( name $game size $size crc [0-9A-F]\{1,8\} )\$"
+    tr -d '\r' < "$dat" | grep -q "$rom" || return 1
   done
 }
 
@@ -98,8 +100,10 @@ for zip; do
   version=${name#Zebrine-}
   version=${version%-"$arch"}
   case $arch in
-    win64) loader=/usr/lib/wine/wine64 games=x64 format=pei-x86-64 objdump=x86_64-w64-mingw32-objdump ;;
-    win32) loader=/usr/lib/wine/wine games=x86 format=pei-i386 objdump=i686-w64-mingw32-objdump ;;
+    win64) loader=/usr/lib/wine/wine64 games=x64 format=pei-x86-64
+           objdump=x86_64-w64-mingw32-objdump ;;
+    win32) loader=/usr/lib/wine/wine games=x86 format=pei-i386
+           objdump=i686-w64-mingw32-objdump ;;
     *) check "$name.zip is named Zebrine-<version>-win64 or -win32" false; continue ;;
   esac
   echo "== $name.zip"
@@ -110,12 +114,15 @@ for zip; do
 
   check "$arch: the zip holds zeb.exe, vrelo.exe and Guide.txt, nothing else" \
     [ "$(unzip -Z1 "$zip" | sort | tr '\n' ' ')" = "Guide.txt vrelo.exe zeb.exe " ]
-  unzip -q "$zip" -d "$program"
+  if ! unzip -q "$zip" -d "$program"; then
+    check "$arch: the zip unpacks" false
+    continue
+  fi
   check "$arch: Guide.txt is text with CR LF line ends" crlf_text "$program/Guide.txt"
   check "$arch: Guide.txt is the guide of version $version" \
     grep -q "^Zebrine $version - user guide" "$program/Guide.txt"
   for exe in zeb vrelo; do
-    check "$arch: $exe.exe is a $format program" pe_format "$program/$exe.exe" $format
+    check "$arch: $exe.exe is a $format program" pe_format "$program/$exe.exe" "$format"
     check "$arch: $exe.exe needs no MinGW DLL" own_dlls_only "$program/$exe.exe"
   done
   check "$arch: both version resources say $version (FileVersion and ProductVersion)" \
@@ -123,7 +130,7 @@ for zip; do
     "$(windows "$program/zeb.exe")" "$(windows "$program/vrelo.exe")"
 
   status=0
-  scripts/sample_games.sh "$demo" "build/win64/bin/fixtures/$games" "$work" $loader ||
+  scripts/sample_games.sh "$demo" "build/win64/bin/fixtures/$games" "$work" "$loader" ||
     status=$?
   check "$arch: zeb.exe /autoparse ends with status 0" [ $status -eq 0 ]
   check "$arch: three entry files" \
@@ -152,13 +159,12 @@ for zip; do
   esac
   printf '== %s %s\n' "$launcher" "$entry"
   status=0
-  (cd "$demo/DK" && $loader "$launcher" "$entry") || status=$?
+  (cd "$demo/DK" && "$loader" "$launcher" "$entry") || status=$?
   check "$arch: vrelo ends with status 0 once the game has ended" [ $status -eq 0 ]
   check "$arch: the game ran from its folder with its bare name as command line" \
     same_lines "$demo/games/Sky Race/skyrace.exe.record" \
     "skyrace.exe" "$games_root\\Sky Race" "$games_root\\Sky Race\\skyrace.exe"
 done
 rm -f "$work/expected.txt"
-tests/wine/stop-server.sh "$work"
 echo "release: $passed passed, $failed failed"
 [ $failed -eq 0 ]
