@@ -71,10 +71,13 @@ int Baseline(const std::string& root, const std::string& out) {
       folder += "\\" + files[0];
       files = Entries(folder);
     }
-    std::string exe = folder + "\\" + files[0];  // game<i>.exe sorts first
-    std::string name = ProductName(exe);
-    std::string text = folder + "\r\n" + files[0] + "\r\n" + name + "\r\nFoo Inc.\r\n1999\r\n";
-    HANDLE file = CreateFileA((out + "\\" + files[0] + ".zeb").c_str(), GENERIC_WRITE, 0, nullptr,
+    // The game's own program: the listing's order is the file system's, not the names'.
+    std::string chosen = files[0];
+    for (const std::string& file : files)
+      if (file.rfind("game", 0) == 0) chosen = file;
+    std::string name = ProductName(folder + "\\" + chosen);
+    std::string text = folder + "\r\n" + chosen + "\r\n" + name + "\r\nFoo Inc.\r\n1999\r\n";
+    HANDLE file = CreateFileA((out + "\\" + chosen + ".zeb").c_str(), GENERIC_WRITE, 0, nullptr,
                               CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD done = 0;
     WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &done, nullptr);
