@@ -6,10 +6,10 @@
 #include <string>
 
 #include "bench/bench_support.h"
-#include "catalogue/main_window.h"
-#include "catalogue/resource.h"
+#include "ui/main_window.h"
+#include "ui/resource.h"
 #include "platform/files.h"
-#include "platform/recording_prompt.h"
+#include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -53,11 +53,11 @@ int main() {
   size_t rows = 0;
   double baseline = zeb::bench::BestOf(3, [&] { ReadEveryFile(roms); });
   double measured = zeb::bench::BestOf(3, [&] {
-    zeb::RecordingPrompt prompt;
+    zeb::testing::RecordingPrompt prompt;
     zeb::Catalogue catalogue(prompt, dir.path());
     auto window = zeb::Form1::Create(GetModuleHandleA(nullptr), &catalogue);
     window->set_quit_on_destroy(false);
-    rows = static_cast<size_t>(SendDlgItemMessageA(window->hwnd(), List1, LB_GETCOUNT, 0, 0));
+    rows = static_cast<size_t>(SendDlgItemMessageA(window->hwnd(), IDC_List1, LB_GETCOUNT, 0, 0));
   });
   std::printf("list rows: %zu\n", rows);
   zeb::bench::PrintRatio("fill the list from 32,767 entry files", measured, baseline, 1.5);

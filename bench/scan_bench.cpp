@@ -11,11 +11,12 @@
 
 #include "bench/bench_support.h"
 #include "catalogue/catalogue.h"
-#include "platform/recording_prompt.h"
+#include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
 
+using zeb::testing::AllFiles;
 using zeb::testing::RemoveTree;
 
 void MakeGamesRoot(const std::string& root, int games, const std::string& versioned_exe) {
@@ -35,19 +36,6 @@ void MakeGamesRoot(const std::string& root, int games, const std::string& versio
   }
 }
 
-std::vector<std::string> Entries(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return names;
-  do {
-    std::string name = data.cFileName;
-    if (name != "." && name != "..") names.push_back(name);
-  } while (FindNextFileA(find, &data));
-  FindClose(find);
-  return names;
-}
-
 std::string ProductName(const std::string& exe) {
   DWORD ignored = 0;
   DWORD size = GetFileVersionInfoSizeA(exe.c_str(), &ignored);
@@ -64,14 +52,14 @@ std::string ProductName(const std::string& exe) {
 // The unavoidable work, as plainly as it can be done.
 int Baseline(const std::string& root, const std::string& out) {
   int written = 0;
-  for (const std::string& game : Entries(root)) {
+  for (const std::string& game : AllFiles(root)) {
     std::string folder = root + "\\" + game;
-    std::vector<std::string> files = Entries(folder);
+    std::vector<std::string> files = AllFiles(folder);
     if (files.size() == 1) {  // only the "bin" folder
       folder += "\\" + files[0];
-      files = Entries(folder);
+      files = AllFiles(folder);
     }
-    // The game's own program: the listing's order is the file system's, not the names'.
+    // The game's own program, whatever the order of the names.
     std::string chosen = files[0];
     for (const std::string& file : files)
       if (file.rfind("game", 0) == 0) chosen = file;
@@ -109,7 +97,7 @@ int main(int argc, char** argv) {
       baseline = std::min(baseline, zeb::bench::Seconds() - start);
 
       RemoveTree(dir / "roms");
-      zeb::RecordingPrompt prompt;
+      zeb::testing::RecordingPrompt prompt;
       zeb::Catalogue catalogue(prompt, dir.path());
       catalogue.settings().game_paths = dir / "games\\";
       catalogue.settings().zeb_path = dir / "roms\\";

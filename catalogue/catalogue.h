@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/settings_format.h"
+#include "formats/game_entry.h"
+#include "formats/settings_file.h"
 #include "platform/prompt.h"
 #include "platform/status.h"
 #include "versioninfo/game_facts.h"
@@ -17,15 +18,6 @@ inline constexpr char kAppTitle[] = "ZEB- Zebrine";
 
 // The command line that asks for the unattended build.
 inline constexpr char kUnattendedSwitch[] = "/autoparse";
-
-// The texts of the detail labels in "Current Selection:".
-struct SelectionDetails {
-  std::string exe;           // lblexe
-  std::string name;          // lblName
-  std::string manufacturer;  // lblMan
-  std::string year;          // lblYear
-  std::string path;          // lblPath
-};
 
 // The seven lines of the Dragon King settings file for a program in program_folder.
 std::vector<std::string> DkSettingsLines(const std::string& program_folder);
@@ -52,10 +44,10 @@ class Catalogue {
   unsigned rows_version() const { return rows_version_; }
   // The selected row, or -1 when none is.
   int selected() const { return selected_; }
-  // While a row is selected, its fields; afterwards they keep the last selected row's.
-  const SelectionDetails& details() const { return details_; }
+  // The fields shown in "Current Selection:": while a row is selected, its fields;
+  // afterwards they keep the last selected row's.
+  const GameEntry& details() const { return details_; }
   Prompt& prompt() { return prompt_; }
-  const std::string& program_folder() const { return program_folder_; }
 
   // --- The list view ----------------------------------------------------------------------
   // Rebuilds the rows from the entry folder: every ordinary file but blacklist entries.
@@ -123,7 +115,7 @@ class Catalogue {
   std::vector<std::string> rows_;
   unsigned rows_version_ = 0;
   int selected_ = -1;
-  SelectionDetails details_;
+  GameEntry details_;
   GameFacts facts_;
 };
 

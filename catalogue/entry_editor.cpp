@@ -3,27 +3,25 @@
 #include <utility>
 #include <vector>
 
-#include "catalogue/entry_format.h"
 #include "platform/files.h"
 
 namespace zeb {
 
 void EntryEditor::Fill() {
-  fields_ = EntryFields();
+  fields_ = GameEntry();
   if (catalogue_.selected() < 0) {
-    fields_.path = catalogue_.settings().game_paths;
+    fields_.folder = catalogue_.settings().game_paths;
     prevExe_ = std::string(kBlacklistMarker);
     return;
   }
   // The details are the selected row's fields, split as the row is split.
-  const SelectionDetails& row = catalogue_.details();
-  prevExe_ = row.exe;
-  fields_ = {row.name, row.manufacturer, row.year, row.exe, row.path};
+  fields_ = catalogue_.details();
+  prevExe_ = fields_.exe;
 }
 
 void EntryEditor::Browse() {
   std::string preset;
-  if (catalogue_.selected() >= 0) preset = fields_.path + "\\" + fields_.exe;
+  if (catalogue_.selected() >= 0) preset = fields_.folder + "\\" + fields_.exe;
   std::string chosen = catalogue_.prompt().AskFileToOpen(preset);
   if (chosen.empty()) return;
   // The folder is everything before the last "\": a folder of the file's own name, or a
@@ -31,12 +29,12 @@ void EntryEditor::Browse() {
   size_t slash = chosen.find_last_of('\\');
   if (slash == std::string::npos) {
     fields_.exe = chosen;
-    fields_.path.clear();
+    fields_.folder.clear();
   } else {
     fields_.exe = chosen.substr(slash + 1);
-    fields_.path = chosen.substr(0, slash);
+    fields_.folder = chosen.substr(0, slash);
   }
-  catalogue_.GetVersionInfo(fields_.path + "\\" + fields_.exe);
+  catalogue_.GetVersionInfo(fields_.folder + "\\" + fields_.exe);
   const GameFacts& facts = catalogue_.facts();
   if (facts.game_name.empty()) return;
   fields_.name = facts.game_name;
@@ -46,9 +44,9 @@ void EntryEditor::Browse() {
 
 bool EntryEditor::FieldsFitAnEntry() {
   const std::pair<const char*, const std::string*> named[] = {
-      {"Name", &fields_.name},     {"Manufacturer", &fields_.manufacturer},
-      {"Year", &fields_.year},     {"Exe Name", &fields_.exe},
-      {"Exe Path", &fields_.path},
+      {"Name", &fields_.name}, {"Manufacturer", &fields_.manufacturer},
+      {"Year", &fields_.year}, {"Exe Name", &fields_.exe},
+      {"Exe Path", &fields_.folder},
   };
   std::string unfit;
   for (const auto& [caption, text] : named) {
@@ -83,9 +81,7 @@ bool EntryEditor::Ok() {
     old_existed = ReadTextFile(old_path, SIZE_MAX, &old_lines).ok();
     if (!catalogue_.OverwriteEntryFile(old_path, BlacklistLines())) return false;
   }
-  std::vector<std::string> entry = {fields_.path, fields_.exe, fields_.name, fields_.manufacturer,
-                                    fields_.year};
-  if (!catalogue_.OverwriteEntryFile(new_path, entry)) {
+  if (!catalogue_.OverwriteEntryFile(new_path, fields_.ToLines())) {
     if (replaces_exe) {
       Status undone = old_existed ? ReplaceTextFile(old_path, old_lines) : DeleteOneFile(old_path);
       if (!undone.ok()) {

@@ -4,19 +4,9 @@
 #include <string>
 
 #include "catalogue/catalogue.h"
+#include "formats/game_entry.h"
 
 namespace zeb {
-
-// The editor's five text fields.
-struct EntryFields {
-  std::string name;          // txtName: game name
-  std::string manufacturer;  // txtMan
-  std::string year;          // txtYear
-  std::string exe;           // txtExe: executable name
-  std::string path;          // txtPath: folder that holds the executable
-
-  bool operator==(const EntryFields&) const = default;
-};
 
 // The title of the notice shown when OK blacklists the executable the entry had before.
 inline constexpr char kBlacklistNoticeTitle[] = "Previous Exe Will Be Black-listed!";
@@ -41,8 +31,9 @@ class EntryEditor {
   // editor stays open with its fields so the user can mend them and press OK again.
   bool Ok();
 
-  EntryFields& fields() { return fields_; }
-  const EntryFields& fields() const { return fields_; }
+  // The five fields: txtPath, txtExe, txtName, txtMan, txtYear.
+  GameEntry& fields() { return fields_; }
+  const GameEntry& fields() const { return fields_; }
   // The executable of the entry being edited as it was when the editor opened, or "NULL".
   const std::string& prevExe() const { return prevExe_; }
 
@@ -52,7 +43,7 @@ class EntryEditor {
   bool FieldsFitAnEntry();
 
   Catalogue& catalogue_;
-  EntryFields fields_;
+  GameEntry fields_;
   std::string prevExe_;
 };
 

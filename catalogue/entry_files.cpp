@@ -1,6 +1,6 @@
 // Overwriting entry files, which only the blacklist command and the entry editor do.
 #include "catalogue/catalogue.h"
-#include "catalogue/entry_format.h"
+#include "formats/game_entry.h"
 #include "platform/files.h"
 
 namespace zeb {

@@ -1,6 +1,6 @@
 // The entry writer: the scan's rows become entry files, never replacing one that exists.
 #include "catalogue/catalogue.h"
-#include "catalogue/entry_format.h"
+#include "formats/game_entry.h"
 #include "platform/files.h"
 #include "platform/new_files.h"
 
@@ -23,9 +23,10 @@ void Catalogue::List2ZEB() {
   {
     NewFileWriter writer(folder);
     for (const std::string& row : rows_) {
+      // Every piece becomes a line, and the second names the executable.
       std::vector<std::string> parts = SplitRow(row);
       std::string name;
-      if (parts.size() <= kExeField || !EntryFileName(parts[kExeField], &name)) continue;
+      if (parts.size() < 2 || !EntryFileName(parts[1], &name)) continue;
       // An existing entry (edited, blacklisted, or another game's) always wins.
       if (writer.Exists(name)) continue;
       Status status;

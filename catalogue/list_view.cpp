@@ -3,8 +3,7 @@
 #include <windows.h>
 
 #include "catalogue/catalogue.h"
-#include "catalogue/entry_format.h"
-#include "platform/files.h"
+#include "formats/entry_file.h"
 #include "platform/listing.h"
 #include "platform/process.h"
 #include "platform/text_rules.h"
@@ -30,14 +29,12 @@ void Catalogue::LoadZEBs() {
   FileListing listing;
   if (!ListFiles(folder, "*.*", &listing).ok()) return;
   rows_.reserve(listing.names.size());
-  std::vector<std::string> lines;
   for (const std::string& name : listing.names) {
     // A file that cannot be read is passed over; one with fewer than five lines is listed
     // with the missing fields empty.
-    if (!ReadTextFile(listing.folder + "\\" + name, kEntryLineCount, &lines).ok()) continue;
-    lines.resize(kEntryLineCount);
-    if (IsBlacklistMarker(lines[kFolderField])) continue;
-    AddRow(JoinRow(lines));
+    EntryFile file = ReadEntryFile(listing.folder + "\\" + name);
+    if (file.kind == EntryFileKind::kUnreadable || file.kind == EntryFileKind::kBlacklist) continue;
+    AddRow(file.entry.ToRow());
   }
 }
 
@@ -47,21 +44,14 @@ void Catalogue::Select(int index) {
     return;
   }
   selected_ = index;
-  std::vector<std::string> pieces = SplitRow(rows_[index]);
-  pieces.resize(std::max<size_t>(pieces.size(), kEntryLineCount));
-  details_.exe = pieces[kExeField];
-  details_.name = pieces[kNameField];
-  details_.manufacturer = pieces[kManufacturerField];
-  details_.year = pieces[kYearField];
-  details_.path = pieces[kFolderField];
+  details_ = EntryFromRow(rows_[index]);
 }
 
 void Catalogue::StartSelectedGame() {
   if (selected_ < 0) return;
-  std::vector<std::string> pieces = SplitRow(rows_[selected_]);
-  pieces.resize(std::max<size_t>(pieces.size(), kEntryLineCount));
-  std::string folder = TrimSpaces(pieces[kFolderField]);
-  std::string exe = TrimSpaces(pieces[kExeField]);
+  GameEntry entry = EntryFromRow(rows_[selected_]);
+  std::string folder = TrimSpaces(entry.folder);
+  std::string exe = TrimSpaces(entry.exe);
   // The game gets its own folder as current folder; ours stays where it is, so relative
   // settings such as "roms\" keep pointing where they did.
   Status started = StartProgram(ProgramFileIn(folder, exe), exe, SW_SHOWNORMAL, folder);

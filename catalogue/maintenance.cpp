@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
-#include "catalogue/entry_format.h"
+#include "formats/entry_file.h"
 #include "platform/files.h"
 #include "platform/listing.h"
 
@@ -63,13 +63,11 @@ void Catalogue::RemoveInvalidEntries() {
   Status listed = EntryFolderFiles(settings_.zeb_path, &paths);
   if (!listed.ok()) failures.push_back(listed.message());
   std::vector<std::string> unreachable;
-  std::vector<std::string> lines;
   for (const std::string& path : paths) {
-    // A file that cannot be read cannot be judged, so it stays.
-    if (!ReadTextFile(path, kEntryLineCount, &lines).ok()) continue;
-    lines.resize(kEntryLineCount);
-    if (IsBlacklistMarker(lines[kFolderField])) continue;
-    FileLookup game = LookUpExecutable(lines[kFolderField], lines[kExeField]);
+    // A file that cannot be read cannot be judged, so it stays; so does a blacklist entry.
+    EntryFile file = ReadEntryFile(path);
+    if (file.kind == EntryFileKind::kUnreadable || file.kind == EntryFileKind::kBlacklist) continue;
+    FileLookup game = LookUpExecutable(file.entry.folder, file.entry.exe);
     if (game == FileLookup::kFound) continue;
     // A game on a drive that is not plugged in, or a share that is offline, may well still
     // be there: its entry (perhaps edited by hand) stays.

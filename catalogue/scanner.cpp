@@ -1,7 +1,7 @@
 // The folder scan behind "Generate ZEB Files": one game per sub-folder of the games root,
 // one executable chosen per game, the game named from its version resource.
 #include "catalogue/catalogue.h"
-#include "catalogue/entry_format.h"
+#include "formats/game_entry.h"
 #include "catalogue/exe_choice.h"
 #include "platform/listing.h"
 #include "platform/text_rules.h"
@@ -52,7 +52,7 @@ void Catalogue::GenerateZEBFiles() {
     std::string name = scanned.substr(scanned.find_last_of('\\') + 1);
     GetVersionInfo(scanned + "\\" + exe);
     if (!facts_.game_name.empty()) name = facts_.game_name;
-    AddRow(JoinRow({scanned, exe, name, facts_.manufacturer, facts_.year}));
+    AddRow(GameEntry{scanned, exe, name, facts_.manufacturer, facts_.year}.ToRow());
   }
   List2ZEB();
 }

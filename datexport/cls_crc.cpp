@@ -9,9 +9,9 @@ clsCRC::clsCRC() { SetAlgorithm(1); }
 int32_t clsCRC::AddBytes(std::span<const uint8_t> bytes) {
   if (!bytes.empty()) {
     if (algorithm_ == 0) {
-      crc16_ = Crc16Update(crc16_, bytes, crc16_table_);
+      crc16_ = Crc16Update(crc16_, bytes);
     } else {
-      crc32_ = Crc32Update(crc32_, bytes, crc32_table_);
+      crc32_ = Crc32Update(crc32_, bytes);
     }
   }
   return Value();
@@ -24,13 +24,7 @@ int32_t clsCRC::AddString(std::string_view text) {
 int32_t clsCRC::Algorithm() const { return algorithm_; }
 
 void clsCRC::SetAlgorithm(int32_t algorithm) {
-  if (algorithm == 0) {
-    algorithm_ = 0;
-    if (!crc16_prepared_) PrepareCrc16();
-  } else {
-    algorithm_ = -1;
-    if (!crc32_prepared_) PrepareCrc32();
-  }
+  algorithm_ = algorithm == 0 ? 0 : -1;
   Clear();
 }
 
@@ -60,16 +54,6 @@ void clsCRC::SetValue(int32_t value) {
 void clsCRC::Clear() {
   crc16_ = 0;
   crc32_ = 0xFFFFFFFFu;
-}
-
-void clsCRC::PrepareCrc16() {
-  crc16_table_ = kCrc16Table;
-  crc16_prepared_ = true;
-}
-
-void clsCRC::PrepareCrc32() {
-  crc32_table_ = kCrc32Table;
-  crc32_prepared_ = true;
 }
 
 }  // namespace zeb

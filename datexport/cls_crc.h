@@ -5,13 +5,16 @@
 // The register holds the running, un-finalised state; the final step (complement for CRC-32,
 // the low 16 bits for CRC-16) happens only when Value is read. So the CRC of several pieces
 // is Clear (or CalculateBytes on the first), then AddBytes or AddString for the others.
+//
+// The DAT export uses only construction and CalculateFile; the rest (CRC-16, pieces, texts,
+// reading and writing Value) is kept on purpose: the class is a whole CRC engine in its own
+// right, and its members are part of what it offers.
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
-#include "datexport/crc_tables.h"
 #include "platform/status.h"
 
 namespace zeb {
@@ -55,16 +58,11 @@ class clsCRC {
   void Clear();
 
  private:
-  void PrepareCrc16();
-  void PrepareCrc32();
-
+  // The tables are built by the compiler (crc_tables.h), so selecting an algorithm has
+  // nothing to prepare.
   int16_t algorithm_ = -1;  // 0: CRC-16, -1: CRC-32
   uint32_t crc16_ = 0;
-  bool crc16_prepared_ = false;
-  CrcTable crc16_table_{};
   uint32_t crc32_ = 0xFFFFFFFFu;
-  bool crc32_prepared_ = false;
-  CrcTable crc32_table_{};
 };
 
 }  // namespace zeb

@@ -23,8 +23,8 @@ constexpr size_t kSliceMinimum = 16;
 
 }  // namespace
 
-uint32_t Crc16Update(uint32_t crc, std::span<const uint8_t> bytes, const CrcTable& table) {
-  for (uint8_t b : bytes) crc = ((crc << 8) ^ table[((crc >> 8) ^ b) & 0xFF]) & 0xFFFFu;
+uint32_t Crc16Update(uint32_t crc, std::span<const uint8_t> bytes) {
+  for (uint8_t b : bytes) crc = ((crc << 8) ^ kCrc16Table[((crc >> 8) ^ b) & 0xFF]) & 0xFFFFu;
   return crc;
 }
 
@@ -47,13 +47,13 @@ uint32_t Crc32UpdateSliced(uint32_t crc, std::span<const uint8_t> bytes) {
   return Crc32UpdateBytewise(crc, {p, n}, t[0]);
 }
 
-uint32_t Crc32Update(uint32_t crc, std::span<const uint8_t> bytes, const CrcTable& table) {
+uint32_t Crc32Update(uint32_t crc, std::span<const uint8_t> bytes) {
   if (bytes.size() >= kFoldMinimum) {
     static const bool folding = CpuHasCarrylessMultiply();
     if (folding) return Crc32UpdateFolded(crc, bytes);
   }
   if (bytes.size() >= kSliceMinimum) return Crc32UpdateSliced(crc, bytes);
-  return Crc32UpdateBytewise(crc, bytes, table);
+  return Crc32UpdateBytewise(crc, bytes, kCrc32Table);
 }
 
 }  // namespace zeb

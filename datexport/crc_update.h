@@ -12,7 +12,7 @@
 namespace zeb {
 
 // CRC-16/XMODEM, one table look-up per byte. Leaves the high 16 bits of the register zero.
-uint32_t Crc16Update(uint32_t crc, std::span<const uint8_t> bytes, const CrcTable& table);
+uint32_t Crc16Update(uint32_t crc, std::span<const uint8_t> bytes);
 
 // CRC-32, one table look-up per byte.
 uint32_t Crc32UpdateBytewise(uint32_t crc, std::span<const uint8_t> bytes, const CrcTable& table);
@@ -27,7 +27,7 @@ bool CpuHasCarrylessMultiply();
 // CpuHasCarrylessMultiply() is true.
 uint32_t Crc32UpdateFolded(uint32_t crc, std::span<const uint8_t> bytes);
 
-// CRC-32 by the fastest routine available; the table serves short runs.
-uint32_t Crc32Update(uint32_t crc, std::span<const uint8_t> bytes, const CrcTable& table);
+// CRC-32 by the fastest routine available.
+uint32_t Crc32Update(uint32_t crc, std::span<const uint8_t> bytes);
 
 }  // namespace zeb

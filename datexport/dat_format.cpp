@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "catalogue/entry_format.h"
 #include "platform/text_rules.h"
 
 namespace zeb {
@@ -59,16 +58,14 @@ std::string DatRomLine(std::string_view rom_name_token, uint64_t size, uint32_t 
          DatCrcText(crc) + " )";
 }
 
-void AppendDatGameBlock(std::string_view file_name, const std::vector<std::string>& entry,
+void AppendDatGameBlock(std::string_view file_name, const GameEntry& entry,
                         const std::string& rom_line, std::vector<std::string>* lines) {
-  const std::string& name = entry.at(kNameField);
-  const std::string& manufacturer = entry.at(kManufacturerField);
-  const std::string& year = entry.at(kYearField);
   lines->push_back("game (");
   lines->push_back("\tname " + DatNameToken(file_name));
-  lines->push_back("\tdescription \"" + name + "\"");
-  if (!year.empty()) lines->push_back("\tyear " + year);
-  if (!manufacturer.empty()) lines->push_back("\tmanufacturer \"" + manufacturer + "\"");
+  lines->push_back("\tdescription \"" + entry.name + "\"");
+  if (!entry.year.empty()) lines->push_back("\tyear " + entry.year);
+  if (!entry.manufacturer.empty())
+    lines->push_back("\tmanufacturer \"" + entry.manufacturer + "\"");
   if (!rom_line.empty()) lines->push_back(rom_line);
   lines->push_back(")");
   lines->push_back("");

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "formats/game_entry.h"
+
 namespace zeb {
 
 // The six header lines, the last one empty.
@@ -29,10 +31,10 @@ std::string DatCrcText(uint32_t crc);
 // TAB "rom ( name <token> size <size> crc <crc> )".
 std::string DatRomLine(std::string_view rom_name_token, uint64_t size, uint32_t crc);
 
-// Appends the game block of one entry (the five lines of an entry file that is not a
-// blacklist entry): "game (", name, description, year and manufacturer when not empty, the
-// rom line when not empty, ")" and an empty line.
-void AppendDatGameBlock(std::string_view file_name, const std::vector<std::string>& entry,
+// Appends the game block of one entry file that is not a blacklist entry: "game (", name,
+// description, year and manufacturer when not empty, the rom line when not empty, ")" and an
+// empty line.
+void AppendDatGameBlock(std::string_view file_name, const GameEntry& entry,
                         const std::string& rom_line, std::vector<std::string>* lines);
 
 }  // namespace zeb

@@ -3,9 +3,9 @@
 #include <optional>
 #include <vector>
 
-#include "catalogue/entry_format.h"
 #include "datexport/cls_crc.h"
 #include "datexport/dat_format.h"
+#include "formats/entry_file.h"
 #include "platform/files.h"
 #include "platform/listing.h"
 
@@ -19,9 +19,8 @@ std::string TempDatPath(const std::string& program_folder) {
 
 Status MakeRomLine(const std::string& full_path, std::string* rom_line) {
   rom_line->clear();
-  clsCRC crc;
+  clsCRC crc;  // a new engine computes CRC-32
   std::string token = DatRomNameToken(full_path);
-  crc.SetAlgorithm(1);
   if (!HasDriveLetter(full_path)) return Status::Ok();
   uint64_t size = 0;
   Status status = GetFileLength(full_path, &size);
@@ -45,19 +44,17 @@ Status MakeDatLines(const std::string& zeb_path, std::vector<std::string>* lines
   FileListing listing;
   Status status = ListFiles(zeb_path, "*.zeb", &listing);
   if (!status.ok()) return status;
-  std::vector<std::string> entry;
   std::string rom_line;
   for (const std::string& name : listing.names) {
     std::string path = listing.folder + "\\" + name;
-    status = ReadTextFile(path, kEntryLineCount, &entry);
-    if (!status.ok()) return status;
-    // A blacklist entry is known by its first line alone.
-    if (!entry.empty() && IsBlacklistMarker(entry[kFolderField])) continue;
-    if (entry.size() < kEntryLineCount)
+    EntryFile file = ReadEntryFile(path);
+    if (file.kind == EntryFileKind::kUnreadable) return file.status;
+    if (file.kind == EntryFileKind::kBlacklist) continue;
+    if (file.kind == EntryFileKind::kTooShort)
       return Status::Error("The entry file \"" + path + "\" has fewer than five lines.");
     status = MakeRomLine(path, &rom_line);
     if (!status.ok()) return status;
-    AppendDatGameBlock(name, entry, rom_line, lines);
+    AppendDatGameBlock(name, file.entry, rom_line, lines);
   }
   return Status::Ok();
 }

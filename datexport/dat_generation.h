@@ -1,6 +1,6 @@
 #pragma once
-// DatGeneration: the DAT file of the entry folder, written by "Make Dat File" and by the
-// unattended build.
+// The DAT file of the entry folder (WriteDatFile and MakeRomLine), written by "Make Dat File"
+// and by the unattended build.
 #include <string>
 
 #include "platform/status.h"

@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include <vector>
-
+#include "formats/entry_file.h"
 #include "launcher/command_rules.h"
 #include "platform/files.h"
 #include "platform/text_rules.h"
@@ -16,9 +15,6 @@
 namespace zeb {
 
 namespace {
-
-// A blacklist entry holds this on its first line; only line 1 is tested.
-constexpr std::string_view kBlacklistMarker = "NULL";
 
 // The pause between starting the game and waiting for it.
 constexpr DWORD kPauseBeforeWaitMs = 200;
@@ -84,17 +80,17 @@ int Module1(std::string_view command_line, const std::string& launcher_folder, P
   // Hidden and system files count as absent, like in every listing of the system.
   if (!OrdinaryFileExists(entry_path)) return kNoEntryFile;
 
-  std::vector<std::string> lines;
-  Status read = ReadTextFile(entry_path, 2, &lines);
-  if (!read.ok()) return Fail(prompt, "The entry file cannot be read.\n\n" + read.message());
-  // The marker on line 1 is enough, whatever follows it.
-  if (!lines.empty() && lines[0] == kBlacklistMarker) return kBlacklisted;
-  if (lines.size() < 2)
+  // Only the game folder (line 1) and the executable (line 2) are needed.
+  EntryFile entry = ReadEntryFile(entry_path, 2);
+  if (entry.kind == EntryFileKind::kUnreadable)
+    return Fail(prompt, "The entry file cannot be read.\n\n" + entry.status.message());
+  if (entry.kind == EntryFileKind::kBlacklist) return kBlacklisted;
+  if (entry.kind == EntryFileKind::kTooShort)
     return Fail(prompt, "The entry file " + Quoted(entry_path) +
                             " names no game: it needs the game folder on line 1 and the game's "
                             "executable on line 2.");
-  const std::string& game_folder = lines[0];
-  const std::string& game_exe = lines[1];
+  const std::string& game_folder = entry.entry.folder;
+  const std::string& game_exe = entry.entry.exe;
   std::string program_name = TrimSpaces(game_exe);
   if (program_name.empty())
     return Fail(prompt, "The entry file " + Quoted(entry_path) +

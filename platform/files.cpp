@@ -124,12 +124,20 @@ std::string AbsolutePath(const std::string& path) {
   return Narrow(FullPath(Widen(path)));
 }
 
+std::wstring AbsoluteWidePath(const std::string& path) {
+  return path.empty() ? std::wstring() : FullPath(Widen(path));
+}
+
+std::wstring LongPathForm(const std::wstring& absolute) {
+  if (absolute.size() < 248 || absolute.rfind(L"\\\\?\\", 0) == 0) return absolute;
+  if (absolute.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + absolute.substr(2);
+  return L"\\\\?\\" + absolute;
+}
+
 std::wstring WidePath(const std::string& path) {
   std::wstring wide = Widen(path);
-  if (wide.size() < 248 || wide.rfind(L"\\\\?\\", 0) == 0) return wide;
-  std::wstring full = FullPath(wide);
-  if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
-  return L"\\\\?\\" + full;
+  if (wide.size() < 248) return wide;
+  return LongPathForm(FullPath(wide));
 }
 
 bool OrdinaryFileExists(const std::string& path) {

@@ -66,6 +66,13 @@ Status GetFileLength(const std::string& path, uint64_t* length);
 // The absolute form of path (resolved against the current folder).
 std::string AbsolutePath(const std::string& path);
 
+// The same as wide characters, converted from the system's 8-bit code page once.
+std::wstring AbsoluteWidePath(const std::string& path);
+
+// An absolute wide path in the form the wide-character file functions take at any length:
+// from 248 characters on, with the "\\?\" prefix.
+std::wstring LongPathForm(const std::wstring& absolute);
+
 // The form of path to hand to the system's wide-character file functions: converted from
 // the system's 8-bit code page as the "A" functions convert it, and, from 248 characters on,
 // made absolute with the "\\?\" prefix, which lifts the old limit of 260 characters (that

@@ -19,18 +19,22 @@ bool IsDotName(const wchar_t* name) {
          (name[0] == L'.' && name[1] == L'.' && name[2] == L'\0');
 }
 
-std::string WithoutTrailingSlash(std::string path) {
-  while (path.size() > 1 && (path.back() == '\\' || path.back() == '/')) path.pop_back();
-  return path;
+// The folder's absolute path without its trailing "\\" (a drive's root keeps none either),
+// converted to wide characters once: the listing and the folder it reports both come from it.
+std::wstring ListedFolder(const std::string& folder) {
+  std::wstring absolute = AbsoluteWidePath(folder);
+  while (absolute.size() > 1 && (absolute.back() == L'\\' || absolute.back() == L'/'))
+    absolute.pop_back();
+  return absolute;
 }
 
-// Calls visit(attributes, name) for every entry that the search text matches, except "."
+// Calls visit(attributes, name) for every entry that the search path matches, except "."
 // and "..". When nothing matches, the search is no error.
 template <typename Visit>
-Status VisitMatches(const std::string& search, const std::string& folder, DWORD flags,
+Status VisitMatches(const std::wstring& search, const std::string& folder, DWORD flags,
                     Visit visit) {
   WIN32_FIND_DATAW data;
-  unique_hfind find(FindFirstFileExW(WidePath(search).c_str(), FindExInfoBasic, &data,
+  unique_hfind find(FindFirstFileExW(search.c_str(), FindExInfoBasic, &data,
                                      FindExSearchNameMatch, nullptr, flags));
   if (!find) {
     DWORD error = GetLastError();
@@ -47,11 +51,12 @@ Status VisitMatches(const std::string& search, const std::string& folder, DWORD 
   return Status::Ok();
 }
 
-// Every entry of folder. An empty folder is no error; a missing one is.
+// Every entry of folder, given as typed and as ListedFolder made it. An empty folder is no
+// error; a missing one is.
 template <typename Visit>
-Status VisitFolder(const std::string& folder, Visit visit) {
+Status VisitFolder(const std::string& folder, const std::wstring& listed, Visit visit) {
   if (folder.empty()) return Status::Error("No folder was given");
-  return VisitMatches(WithoutTrailingSlash(folder) + "\\*", folder, FIND_FIRST_EX_LARGE_FETCH,
+  return VisitMatches(LongPathForm(listed + L"\\*"), folder, FIND_FIRST_EX_LARGE_FETCH,
                       [&](DWORD attributes, const std::string& name) {
                         visit(attributes, name);
                         return true;
@@ -62,8 +67,9 @@ Status VisitFolder(const std::string& folder, Visit visit) {
 
 Status ListFiles(const std::string& folder, const std::string& pattern, FileListing* listing) {
   listing->names.clear();
-  listing->folder = WithoutTrailingSlash(AbsolutePath(folder));
-  Status status = VisitFolder(folder, [&](DWORD attributes, const std::string& name) {
+  std::wstring listed = ListedFolder(folder);
+  listing->folder = Narrow(listed);
+  Status status = VisitFolder(folder, listed, [&](DWORD attributes, const std::string& name) {
     if ((attributes & kNotOrdinary) == 0 && MatchesPattern(name, pattern))
       listing->names.push_back(name);
   });
@@ -78,12 +84,13 @@ Status ListFiles(const std::string& folder, const std::string& pattern, FileList
 Status ListFolders(const std::string& folder, std::vector<std::string>* sub_folders) {
   sub_folders->clear();
   std::vector<std::string> names;
-  Status status = VisitFolder(folder, [&](DWORD attributes, const std::string& name) {
+  std::wstring listed = ListedFolder(folder);
+  Status status = VisitFolder(folder, listed, [&](DWORD attributes, const std::string& name) {
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) names.push_back(name);
   });
   if (!status.ok()) return status;
   SortNames(names);
-  std::string base = WithoutTrailingSlash(AbsolutePath(folder));
+  std::string base = Narrow(listed);
   sub_folders->reserve(names.size());
   for (const std::string& name : names) sub_folders->push_back(base + "\\" + name);
   return Status::Ok();
@@ -94,7 +101,7 @@ bool NamesAnyOrdinaryFile(const std::string& path_text) {
   std::string search = path_text;
   if (search.back() == '\\' || search.back() == '/') search += "*";
   bool found = false;
-  VisitMatches(search, path_text, 0, [&](DWORD attributes, const std::string&) {
+  VisitMatches(WidePath(search), path_text, 0, [&](DWORD attributes, const std::string&) {
     found = (attributes & kNotOrdinary) == 0;
     return !found;  // stop at the first ordinary file
   });

@@ -4,9 +4,13 @@ namespace zeb {
 
 namespace {
 
+// The byte in upper-case hexadecimal, left-filled with "0" to two digits.
 std::string Hex2(uint8_t byte) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
-  return PadLeftZeros(std::string{kDigits[byte >> 4], kDigits[byte & 0xF]}, 2);
+  std::string digits;
+  if (byte >= 16) digits += kDigits[byte >> 4];
+  digits += kDigits[byte & 0xF];
+  return PadLeftZeros(digits, 2);
 }
 
 // The value of four hexadecimal digits, or 0 when one of them is no digit.

@@ -9,19 +9,12 @@ namespace zeb {
 
 // The fixed part of a version resource: thirteen unsigned 32-bit fields in this order.
 struct FixedFileInfo {
-  uint32_t signature = 0;
-  uint32_t struct_version = 0;
-  uint32_t file_version_ms = 0;
-  uint32_t file_version_ls = 0;
-  uint32_t product_version_ms = 0;
-  uint32_t product_version_ls = 0;
-  uint32_t file_flags_mask = 0;
-  uint32_t file_flags = 0;
-  uint32_t file_os = 0;
-  uint32_t file_type = 0;
-  uint32_t file_subtype = 0;
-  uint32_t file_date_ms = 0;
-  uint32_t file_date_ls = 0;
+  uint32_t signature = 0, struct_version = 0;
+  uint32_t file_version_ms = 0, file_version_ls = 0;
+  uint32_t product_version_ms = 0, product_version_ls = 0;
+  uint32_t file_flags_mask = 0, file_flags = 0;
+  uint32_t file_os = 0, file_type = 0, file_subtype = 0;
+  uint32_t file_date_ms = 0, file_date_ls = 0;
 };
 static_assert(sizeof(FixedFileInfo) == 52);
 

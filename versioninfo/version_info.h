@@ -3,6 +3,10 @@
 // this process. Setting Filename or ModuleName loads everything at once; every other
 // property only reads what the last load stored. A load that fails ends silently, and the
 // properties then read empty text or zero.
+//
+// The game facts need only ProductName, LegalCopyright and CompanyName; every other property
+// is kept on purpose: the reader offers the whole version resource, and the release check
+// reads the versions of the programs through it.
 #include <cstdint>
 #include <optional>
 #include <string>

@@ -6,16 +6,12 @@
 #include "catalogue/catalogue.h"
 #include "platform/files.h"
 #include "platform/program_info.h"
-#include "platform/recording_prompt.h"
+#include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
 
-namespace zeb {
+namespace zeb::testing {
 namespace {
 
-using testing::MakeFolders;
-using testing::ReadBytes;
-using testing::TempFolder;
-using testing::WriteBytes;
 
 class DkSettingsTest : public ::testing::Test {
  protected:
@@ -50,10 +46,11 @@ TEST_F(DkSettingsTest, APathWithoutFinalBackslashRunsOnIntoTheFileName) {
 
 TEST_F(DkSettingsTest, AnEmptyPathWritesBelowTheCurrentFolder) {
   MakeFolders(dir_ / "cfgs");
-  std::string previous = CurrentFolder();
-  ASSERT_TRUE(SetCurrentDirectoryA(dir_.path().c_str()));
-  catalogue_.MakeDKcfg();
-  SetCurrentDirectoryA(previous.c_str());
+  {
+    CurrentFolderGuard current(dir_.path());
+    ASSERT_TRUE(current.ok());
+    catalogue_.MakeDKcfg();
+  }
   EXPECT_EQ(ReadBytes(dir_ / "cfgs\\PC.cfg"), Expected());
 }
 
@@ -63,9 +60,9 @@ TEST_F(DkSettingsTest, AMissingCfgsFolderIsNamedInAMessage) {
   ASSERT_EQ(prompt_.messages.size(), 1u);
   EXPECT_NE(prompt_.messages[0].text.find(dir_ / "DK\\cfgs\\PC.cfg"), std::string::npos)
       << prompt_.messages[0].text;
-  EXPECT_EQ(prompt_.messages[0].title, "ZEB- Zebrine");
+  EXPECT_EQ(prompt_.messages[0].title, kAppTitle);
   EXPECT_FALSE(AnyFileExists(dir_ / "DK\\cfgs\\PC.cfg"));
 }
 
 }  // namespace
-}  // namespace zeb
+}  // namespace zeb::testing

@@ -7,15 +7,16 @@
 
 #include "platform/files.h"
 #include "platform/listing.h"
-#include "platform/recording_prompt.h"
+#include "tests/support/recording_prompt.h"
+#include "tests/support/catalogue_rows.h"
 #include "tests/support/temp_folder.h"
 
 namespace zeb {
 
 // Shows the five fields when a comparison fails.
-void PrintTo(const EntryFields& f, std::ostream* out) {
-  *out << "{" << f.name << " | " << f.manufacturer << " | " << f.year << " | " << f.exe << " | "
-       << f.path << "}";
+void PrintTo(const GameEntry& f, std::ostream* out) {
+  *out << "{" << f.folder << " | " << f.exe << " | " << f.name << " | " << f.manufacturer << " | "
+       << f.year << "}";
 }
 
 namespace testing {
@@ -48,10 +49,7 @@ class EntryEditorTest : public ::testing::Test {
   // Loads the list, selects the row of file and opens the editor on it.
   void EditEntryOf(const std::string& exe) {
     catalogue_.LoadZEBs();
-    for (size_t i = 0; i < catalogue_.rows().size(); ++i)
-      if (catalogue_.rows()[i].find("|" + exe + "|") != std::string::npos)
-        catalogue_.Select(static_cast<int>(i));
-    ASSERT_GE(catalogue_.selected(), 0) << exe;
+    ASSERT_TRUE(SelectRowOf(catalogue_, exe)) << exe;
     editor_.Fill();
   }
   // The entry of game.exe, opened in the editor.
@@ -84,11 +82,11 @@ TEST_F(EntryEditorTest, OpeningOnARowFillsEveryFieldFromItAndAddingStartsFromThe
   EditEntryOf("skyrace.exe");
   EXPECT_EQ(editor_.prevExe(), "skyrace.exe");
   EXPECT_EQ(editor_.fields(),
-            (EntryFields{"Sky Race", "Example Games", "1999", "skyrace.exe", "d:\\g\\Sky Race"}));
+            (GameEntry{"d:\\g\\Sky Race", "skyrace.exe", "Sky Race", "Example Games", "1999"}));
 
   Add();
   EXPECT_EQ(editor_.prevExe(), "NULL");
-  EXPECT_EQ(editor_.fields(), (EntryFields{"", "", "", "", "d:\\pc games\\"}));
+  EXPECT_EQ(editor_.fields(), (GameEntry{"d:\\pc games\\", "", "", "", ""}));
 }
 
 TEST_F(EntryEditorTest, OkWithoutChangesRewritesTheSameLinesAndNoChangeOfExeBlacklists) {
@@ -106,7 +104,7 @@ TEST_F(EntryEditorTest, OkWithoutChangesRewritesTheSameLinesAndNoChangeOfExeBlac
   // Changing the folder and the facts alone blacklists nothing either; an empty folder and
   // any year are written as typed.
   EditEntryOf("game.exe");
-  editor_.fields() = {"New", "", "not a year", "game.exe", ""};
+  editor_.fields() = {"", "game.exe", "New", "", "not a year"};
   ASSERT_TRUE(editor_.Ok());
   EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"), CrLf({"", "game.exe", "New", "", "not a year"}));
   EXPECT_EQ(Files(), (Lines{"game.zeb"}));
@@ -146,7 +144,7 @@ TEST_F(EntryEditorTest, AChangeOfLetterCaseAloneIsADifferentExecutable) {
 TEST_F(EntryEditorTest, AddingNeverBlacklistsAndOverwritesAnEntryOfTheSameName) {
   Entry("game.zeb", {"d:\\g\\Old", "game.exe", "Old", "", ""});
   Add();
-  editor_.fields() = {"New", "", "", "game.exe", "d:\\g\\New"};
+  editor_.fields() = {"d:\\g\\New", "game.exe", "New", "", ""};
   ASSERT_TRUE(editor_.Ok());
   EXPECT_TRUE(prompt_.messages.empty());
   EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"), CrLf({"d:\\g\\New", "game.exe", "New", "", ""}));
@@ -180,21 +178,21 @@ TEST_F(EntryEditorTest, AFieldHoldingABarOrALineBreakIsRefusedByName) {
   editor_.fields().manufacturer = "Foo|Bar";
   EXPECT_FALSE(editor_.Ok());
   editor_.fields().manufacturer = "Foo";
-  editor_.fields().path = "d:\\g\r\nGame";
+  editor_.fields().folder = "d:\\g\r\nGame";
   editor_.fields().exe = "start|.exe";
   EXPECT_FALSE(editor_.Ok());
   ASSERT_EQ(prompt_.messages.size(), 2u);
   EXPECT_NE(prompt_.messages[0].text.find("\"Manufacturer\""), std::string::npos);
   EXPECT_NE(prompt_.messages[1].text.find("\"Exe Name\", \"Exe Path\""), std::string::npos)
       << prompt_.messages[1].text;
-  EXPECT_EQ(prompt_.messages[1].title, "ZEB- Zebrine");
+  EXPECT_EQ(prompt_.messages[1].title, kAppTitle);
   EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"), CrLf(kGame));
   EXPECT_EQ(Files(), (Lines{"game.zeb"}));
 }
 
 TEST_F(EntryEditorTest, AMissingEntryFolderIsNamedAndOkWorksOnceItIsMended) {
   Add();
-  editor_.fields() = {"Game", "", "", "game.exe", "d:\\g"};
+  editor_.fields() = {"d:\\g", "game.exe", "Game", "", ""};
   catalogue_.settings().zeb_path = dir_ / "missing\\";
   EXPECT_FALSE(editor_.Ok());
   ASSERT_EQ(prompt_.messages.size(), 1u);
@@ -239,8 +237,8 @@ TEST_F(EntryEditorTest, BrowseTakesFolderNameAndFactsFromTheChosenGame) {
   editor_.Browse();
   ASSERT_EQ(prompt_.file_questions.size(), 1u);
   EXPECT_EQ(prompt_.file_questions[0].preset_name, "") << "no row selected, no preset";
-  EXPECT_EQ(editor_.fields(), (EntryFields{"Foo Racing", "Foo Inc.", "1999", "fooracer.exe",
-                                           dir_ / "games\\Foo Racing"}));
+  EXPECT_EQ(editor_.fields(), (GameEntry{dir_ / "games\\Foo Racing", "fooracer.exe", "Foo Racing",
+                                         "Foo Inc.", "1999"}));
   EXPECT_EQ(editor_.prevExe(), "NULL");
   EXPECT_TRUE(prompt_.messages.empty());
 
@@ -259,7 +257,7 @@ TEST_F(EntryEditorTest, BrowseFromASelectedRowPresetsItsFileAndKeepsPrevExe) {
   editor_.Browse();
   ASSERT_EQ(prompt_.file_questions.size(), 1u);
   EXPECT_EQ(prompt_.file_questions[0].preset_name, "d:\\g\\Game\\typed.exe");
-  const EntryFields browsed = {"Game", "Old Maker", "1990", "bare.exe", dir_ / "games\\Bare"};
+  const GameEntry browsed = {dir_ / "games\\Bare", "bare.exe", "Game", "Old Maker", "1990"};
   EXPECT_EQ(editor_.fields(), browsed);
   EXPECT_EQ(editor_.prevExe(), "game.exe");
 
@@ -277,7 +275,7 @@ TEST_F(EntryEditorTest, BrowseKeepsAFolderThatBearsTheFileName) {
   prompt_.file_answers.push_back(game);
   editor_.Browse();
   EXPECT_EQ(editor_.fields().exe, "race.exe");
-  EXPECT_EQ(editor_.fields().path, dir_ / "games\\race.exe\\race.exe.old");
+  EXPECT_EQ(editor_.fields().folder, dir_ / "games\\race.exe\\race.exe.old");
   EXPECT_EQ(editor_.fields().name, "Foo Racing");
 }
 

@@ -6,18 +6,12 @@
 #include "catalogue/catalogue.h"
 #include "platform/files.h"
 #include "platform/program_info.h"
-#include "platform/recording_prompt.h"
+#include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
 
-namespace zeb {
+namespace zeb::testing {
 namespace {
 
-using testing::CrLf;
-using testing::MakeFolders;
-using testing::ReadBytes;
-using testing::SetAttributes;
-using testing::TempFolder;
-using testing::WriteBytes;
 using Lines = std::vector<std::string>;
 
 class CatalogueTest : public ::testing::Test {
@@ -128,10 +122,11 @@ TEST_F(CatalogueTest, ARelativeEntryFolderResolvesAgainstTheCurrentFolder) {
   MakeFolders(dir_ / "roms");
   WriteBytes(dir_ / "roms\\a.zeb", CrLf({"f", "a.exe", "A", "", ""}));
   catalogue_.settings().zeb_path = "roms\\";
-  std::string previous = CurrentFolder();
-  ASSERT_TRUE(SetCurrentDirectoryA(dir_.path().c_str()));
-  catalogue_.LoadZEBs();
-  SetCurrentDirectoryA(previous.c_str());
+  {
+    CurrentFolderGuard current(dir_.path());
+    ASSERT_TRUE(current.ok());
+    catalogue_.LoadZEBs();
+  }
   EXPECT_EQ(catalogue_.rows(), (Lines{"f|a.exe|A||"}));
 }
 
@@ -146,7 +141,7 @@ TEST_F(CatalogueTest, SelectionFillsTheDetailsByPosition) {
   EXPECT_EQ(catalogue_.details().name, "Sky Race");
   EXPECT_EQ(catalogue_.details().manufacturer, "Example");
   EXPECT_EQ(catalogue_.details().year, "1999");
-  EXPECT_EQ(catalogue_.details().path, "d:\\g\\Sky");
+  EXPECT_EQ(catalogue_.details().folder, "d:\\g\\Sky");
   // A bar inside the game name shifts the later pieces.
   catalogue_.Select(1);
   EXPECT_EQ(catalogue_.details().name, "Bar");
@@ -171,12 +166,12 @@ TEST_F(CatalogueTest, DoubleClickStartsTheGameInItsFolderAndLeavesOursAlone) {
   ASSERT_EQ(catalogue_.rows().size(), 1u);
   catalogue_.Select(0);
 
-  std::string previous = CurrentFolder();
-  ASSERT_TRUE(SetCurrentDirectoryA(dir_.path().c_str()));
-  catalogue_.StartSelectedGame();
-  std::string after = CurrentFolder();
-  SetCurrentDirectoryA(previous.c_str());
-  EXPECT_EQ(after, dir_.path());
+  {
+    CurrentFolderGuard current(dir_.path());
+    ASSERT_TRUE(current.ok());
+    catalogue_.StartSelectedGame();
+    EXPECT_EQ(CurrentFolder(), dir_.path());
+  }
 
   std::string record = dir_ / "games\\Sky\\sky.exe.record";
   for (int i = 0; i < 500 && !AnyFileExists(record); ++i) Sleep(20);
@@ -209,7 +204,7 @@ TEST_F(CatalogueTest, DoubleClickOnAMissingGameSaysWhatFailed) {
   ASSERT_EQ(prompt_.messages.size(), 1u);
   EXPECT_NE(prompt_.messages[0].text.find("a.exe"), std::string::npos);
   EXPECT_NE(prompt_.messages[0].text.find(dir_ / "gone"), std::string::npos);
-  EXPECT_EQ(prompt_.messages[0].title, "ZEB- Zebrine");
+  EXPECT_EQ(prompt_.messages[0].title, kAppTitle);
   // Without a selection nothing happens.
   catalogue_.Select(-1);
   catalogue_.StartSelectedGame();
@@ -217,4 +212,4 @@ TEST_F(CatalogueTest, DoubleClickOnAMissingGameSaysWhatFailed) {
 }
 
 }  // namespace
-}  // namespace zeb
+}  // namespace zeb::testing

@@ -7,7 +7,8 @@
 #include "catalogue/catalogue.h"
 #include "platform/files.h"
 #include "platform/listing.h"
-#include "platform/recording_prompt.h"
+#include "tests/support/recording_prompt.h"
+#include "tests/support/catalogue_rows.h"
 #include "tests/support/temp_folder.h"
 
 namespace zeb::testing {
@@ -16,21 +17,6 @@ namespace {
 using Lines = std::vector<std::string>;
 
 const Lines kNull = {"NULL", "NULL", "NULL", "NULL", "NULL"};
-
-// Every file of a folder, hidden and system files included, in name order.
-Lines AllFiles(const std::string& folder) {
-  Lines names;
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return names;
-  do {
-    std::string name = data.cFileName;
-    if (name != "." && name != "..") names.push_back(name);
-  } while (FindNextFileA(find, &data));
-  FindClose(find);
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 // Holds a file open so that it can be read but not deleted.
 class OpenFile {
@@ -68,13 +54,7 @@ class MaintenanceTest : public ::testing::Test {
 
   // Selects the row whose executable field is exe.
   void SelectExe(const std::string& exe) {
-    for (size_t i = 0; i < catalogue_.rows().size(); ++i) {
-      if (catalogue_.rows()[i].find("|" + exe + "|") != std::string::npos) {
-        catalogue_.Select(static_cast<int>(i));
-        return;
-      }
-    }
-    FAIL() << "no row for " << exe;
+    ASSERT_TRUE(SelectRowOf(catalogue_, exe)) << "no row for " << exe;
   }
 
   TempFolder dir_;
@@ -130,7 +110,7 @@ TEST_F(MaintenanceTest, ClearPassesOverAFileInUseAndNamesItOnceAtTheEnd) {
   EXPECT_NE(text.find(roms_ + "\\b.zeb"), std::string::npos) << text;
   EXPECT_NE(text.find(roms_ + "\\c.zeb"), std::string::npos) << text;
   EXPECT_EQ(text.find("a.zeb"), std::string::npos) << text;
-  EXPECT_EQ(prompt_.messages[0].title, "ZEB- Zebrine");
+  EXPECT_EQ(prompt_.messages[0].title, kAppTitle);
   // What is left is listed again.
   EXPECT_EQ(catalogue_.rows().size(), 2u);
 }
@@ -188,7 +168,7 @@ TEST_F(MaintenanceTest, RemoveGoesOnPastFilesItCannotReadOrDeleteAndNamesTheUnde
   const std::string& text = prompt_.messages[0].text;
   EXPECT_NE(text.find(roms_ + "\\b.zeb"), std::string::npos) << text;
   EXPECT_EQ(text.find("c.zeb"), std::string::npos) << text;
-  EXPECT_EQ(prompt_.messages[0].title, "ZEB- Zebrine");
+  EXPECT_EQ(prompt_.messages[0].title, kAppTitle);
 }
 
 TEST_F(MaintenanceTest, RemoveKeepsEntriesWhoseDriveCannotBeReachedAndSaysSo) {

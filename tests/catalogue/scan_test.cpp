@@ -6,17 +6,12 @@
 #include "catalogue/catalogue.h"
 #include "platform/files.h"
 #include "platform/listing.h"
-#include "platform/recording_prompt.h"
+#include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
 
-namespace zeb {
+namespace zeb::testing {
 namespace {
 
-using testing::CrLf;
-using testing::MakeFolders;
-using testing::ReadBytes;
-using testing::TempFolder;
-using testing::WriteBytes;
 using Lines = std::vector<std::string>;
 
 class ScanTest : public ::testing::Test {
@@ -144,7 +139,7 @@ TEST_F(ScanTest, AnEntryFolderThatCannotBeMadeStopsTheWriter) {
   catalogue_.GenerateZEBFiles();
   ASSERT_EQ(prompt_.messages.size(), 1u);
   EXPECT_EQ(prompt_.messages[0].text, "Unable to create ZEB directory!!!");
-  EXPECT_EQ(prompt_.messages[0].title, "ZEB- Zebrine");
+  EXPECT_EQ(prompt_.messages[0].title, kAppTitle);
   EXPECT_FALSE(FolderExists(dir_ / "missing"));
   // The scan's rows stay in the list, unsaved.
   EXPECT_EQ(catalogue_.rows(), (Lines{root_ + "\\Alpha|alpha.exe|Alpha||"}));
@@ -172,4 +167,4 @@ TEST_F(ScanTest, AGamesRootThatCannotBeListedIsNamedAndNothingIsWritten) {
 }
 
 }  // namespace
-}  // namespace zeb
+}  // namespace zeb::testing

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "datexport/cls_crc.h"
+#include "datexport/crc_tables.h"
 
 namespace zeb {
 namespace {

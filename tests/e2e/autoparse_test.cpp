@@ -10,27 +10,13 @@
 #include "platform/files.h"
 #include "platform/listing.h"
 #include "tests/support/processes.h"
+#include "tests/support/reference_crc.h"
 #include "tests/support/temp_folder.h"
 
-namespace zeb {
+namespace zeb::testing {
 namespace {
 
-using testing::CrLf;
-using testing::MakeFolders;
-using testing::ReadBytes;
-using testing::TempFolder;
-using testing::WriteBytes;
 using Lines = std::vector<std::string>;
-
-// CRC-32 the slow way, independent of the program's engine.
-uint32_t Crc32(const std::string& bytes) {
-  uint32_t crc = 0xFFFFFFFFu;
-  for (unsigned char byte : bytes) {
-    crc ^= byte;
-    for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ ((crc & 1) ? 0xEDB88320u : 0);
-  }
-  return ~crc;
-}
 
 class AutoparseTest : public ::testing::Test {
  protected:
@@ -82,7 +68,7 @@ class AutoparseTest : public ::testing::Test {
   std::string RomLine(const std::string& name) {
     std::string bytes = Entry(name + ".zeb");
     char crc[16];
-    std::snprintf(crc, sizeof crc, "%X", Crc32(bytes));
+    std::snprintf(crc, sizeof crc, "%X", ReferenceCrc32(bytes));
     return "\trom ( name " + name + " size " + std::to_string(bytes.size()) + " crc " + crc +
            " )";
   }
@@ -180,4 +166,4 @@ TEST_F(AutoparseTest, OtherCommandLinesAndMissingSettingsOpenTheWindow) {
 }
 
 }  // namespace
-}  // namespace zeb
+}  // namespace zeb::testing

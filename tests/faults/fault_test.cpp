@@ -12,23 +12,18 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/entry_editor.h"
-#include "catalogue/main_window.h"
-#include "catalogue/resource.h"
+#include "ui/main_window.h"
+#include "ui/resource.h"
 #include "platform/files.h"
 #include "platform/listing.h"
-#include "platform/recording_prompt.h"
+#include "tests/support/recording_prompt.h"
 #include "platform/unique_handle.h"
+#include "tests/support/catalogue_rows.h"
 #include "tests/support/temp_folder.h"
 
-namespace zeb {
+namespace zeb::testing {
 namespace {
 
-using testing::CrLf;
-using testing::MakeFolders;
-using testing::ReadBytes;
-using testing::SetAttributes;
-using testing::TempFolder;
-using testing::WriteBytes;
 using Lines = std::vector<std::string>;
 
 class FaultTest : public ::testing::Test {
@@ -56,11 +51,6 @@ class FaultTest : public ::testing::Test {
     for (const std::string& row : catalogue_.rows())
       if (row.find("|" + exe + "|") != std::string::npos) return true;
     return false;
-  }
-  void SelectRowOf(const std::string& exe) {
-    for (size_t i = 0; i < catalogue_.rows().size(); ++i)
-      if (catalogue_.rows()[i].find("|" + exe + "|") != std::string::npos)
-        catalogue_.Select(static_cast<int>(i));
   }
   bool MessageNames(const std::string& text) {
     for (const RecordingPrompt::Message& message : prompt_.messages)
@@ -119,10 +109,10 @@ TEST_F(FaultTest, DamagedEntryFilesStopNothingAndLoseNothing) {
 
   // Blacklisting or editing a read-only entry says so and leaves it alone.
   prompt_.messages.clear();
-  SelectRowOf("ro.exe");
+  SelectRowOf(catalogue_, "ro.exe");
   catalogue_.Blacklist();
   EXPECT_TRUE(MessageNames(roms + "ro.zeb"));
-  SelectRowOf("ro.exe");
+  SelectRowOf(catalogue_, "ro.exe");
   EntryEditor editor(&catalogue_);
   editor.Fill();
   editor.fields().name = "Renamed";
@@ -253,7 +243,7 @@ TEST_F(FaultTest, AReadOnlySettingsFileAtCloseIsReportedAndKept) {
   std::unique_ptr<Form1> window = Form1::Create(GetModuleHandleA(nullptr), &catalogue_);
   ASSERT_TRUE(window);
   window->set_quit_on_destroy(false);
-  SetDlgItemTextA(window->hwnd(), txtGamePaths, "e:\\other\\");
+  SetDlgItemTextA(window->hwnd(), IDC_txtGamePaths, "e:\\other\\");
   SendMessageA(window->hwnd(), WM_CLOSE, 0, 0);
   EXPECT_EQ(window->hwnd(), nullptr) << "the window still closes";
   ASSERT_EQ(prompt_.messages.size(), 1u);
@@ -262,4 +252,4 @@ TEST_F(FaultTest, AReadOnlySettingsFileAtCloseIsReportedAndKept) {
 }
 
 }  // namespace
-}  // namespace zeb
+}  // namespace zeb::testing

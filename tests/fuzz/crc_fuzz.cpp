@@ -4,28 +4,10 @@
 
 #include "datexport/cls_crc.h"
 #include "tests/fuzz/fuzz_support.h"
+#include "tests/support/reference_crc.h"
 
-namespace {
-
-uint32_t ReferenceCrc32(std::span<const uint8_t> bytes) {
-  uint32_t crc = 0xFFFFFFFFu;
-  for (uint8_t byte : bytes) {
-    crc ^= byte;
-    for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ ((crc & 1) ? 0xEDB88320u : 0);
-  }
-  return ~crc;
-}
-
-uint32_t ReferenceCrc16(std::span<const uint8_t> bytes) {
-  uint32_t crc = 0;
-  for (uint8_t byte : bytes) {
-    crc ^= static_cast<uint32_t>(byte) << 8;
-    for (int bit = 0; bit < 8; ++bit) crc = ((crc << 1) ^ ((crc & 0x8000) ? 0x1021 : 0)) & 0xFFFF;
-  }
-  return crc;
-}
-
-}  // namespace
+using zeb::testing::ReferenceCrc16;
+using zeb::testing::ReferenceCrc32;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::span<const uint8_t> bytes(data, size);

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/entry_format.h"
-#include "catalogue/settings_format.h"
+#include "formats/game_entry.h"
+#include "formats/settings_file.h"
 #include "platform/text_lines.h"
 #include "tests/fuzz/fuzz_support.h"
 
@@ -44,6 +44,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   std::string name;
-  if (zeb::EntryFileName(lines[zeb::kExeField], &name)) FUZZ_CHECK(name.ends_with("zeb"));
+  if (zeb::EntryFileName(lines[1], &name)) FUZZ_CHECK(name.ends_with("zeb"));
   return 0;
 }

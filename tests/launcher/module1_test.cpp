@@ -7,32 +7,23 @@
 #include "launcher/module1.h"
 #include "platform/files.h"
 #include "platform/program_info.h"
-#include "platform/recording_prompt.h"
+#include "tests/support/recording_prompt.h"
 #include "platform/unique_handle.h"
 #include "tests/support/temp_folder.h"
 
-namespace zeb {
+namespace zeb::testing {
 namespace {
 
-using testing::CopyFileOrFail;
-using testing::CrLf;
-using testing::MakeFolders;
-using testing::ReadBytes;
-using testing::SetAttributes;
-using testing::TempFolder;
-using testing::WriteBytes;
 
 constexpr char kGame[] = "Sky Race";
 
 class Module1Test : public ::testing::Test {
  protected:
-  Module1Test() : previous_folder_(CurrentFolder()) {
+  Module1Test() {
     MakeFolders(dir_ / kGame);
     MakeFolders(dir_ / "roms");
     MakeFolders(dir_ / "vrelo");
   }
-  // The routine moves the current folder; put it back before the folders are removed.
-  ~Module1Test() override { SetCurrentDirectoryA(previous_folder_.c_str()); }
 
   std::string Game(const std::string& name = "") const {
     return name.empty() ? dir_ / kGame : dir_ / kGame + "\\" + name;
@@ -55,7 +46,8 @@ class Module1Test : public ::testing::Test {
 
   TempFolder dir_;
   RecordingPrompt prompt_;
-  std::string previous_folder_;
+  // The routine moves the current folder; it is put back before the folders are removed.
+  CurrentFolderGuard keep_current_folder_{"."};
 };
 
 TEST_F(Module1Test, ARelativeGameFolderCountsFromTheCurrentFolderForGameAndScript) {
@@ -211,4 +203,4 @@ TEST_F(Module1Test, EachFailureShowsOneMessageNamingItAndStartsNoGame) {
 }
 
 }  // namespace
-}  // namespace zeb
+}  // namespace zeb::testing

@@ -13,19 +13,10 @@
 #include "tests/support/processes.h"
 #include "tests/support/temp_folder.h"
 
-namespace zeb {
+namespace zeb::testing {
 namespace {
 
-using testing::CopyFileOrFail;
-using testing::CrLf;
-using testing::MakeFolders;
-using testing::ReadBytes;
-using testing::TempFolder;
-using testing::WaitForFile;
-using testing::WriteBytes;
 
-using testing::ExitStatus;
-using testing::kStillRunning;
 
 constexpr DWORD kTimeoutMs = 30000;
 // How long a process gets to do what it must not do.
@@ -240,4 +231,4 @@ TEST_F(VreloTest, AFailureShowsAMessageBoxNamingItAndEndsWithAFailureStatus) {
 }
 
 }  // namespace
-}  // namespace zeb
+}  // namespace zeb::testing

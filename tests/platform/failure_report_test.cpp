@@ -6,10 +6,10 @@
 #include <system_error>
 
 #include "platform/failure_report.h"
-#include "platform/recording_prompt.h"
+#include "tests/support/recording_prompt.h"
 #include "platform/text_rules.h"
 
-namespace zeb {
+namespace zeb::testing {
 namespace {
 
 TEST(RunReportingFailures, ShowsTheDescriptionAndNumberAndReturns) {
@@ -47,4 +47,4 @@ TEST(TextRules, TrimSplitAndRemove) {
 }
 
 }  // namespace
-}  // namespace zeb
+}  // namespace zeb::testing

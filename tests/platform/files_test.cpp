@@ -8,15 +8,9 @@
 #include "platform/process.h"
 #include "tests/support/temp_folder.h"
 
-namespace zeb {
+namespace zeb::testing {
 namespace {
 
-using testing::CrLf;
-using testing::MakeFolders;
-using testing::ReadBytes;
-using testing::SetAttributes;
-using testing::TempFolder;
-using testing::WriteBytes;
 using Lines = std::vector<std::string>;
 
 TEST(ListFiles, OrdinaryFilesOnlyInNameOrderIgnoringCase) {
@@ -42,12 +36,13 @@ TEST(ListFiles, ReportsARelativeFolderAsAbsolute) {
   TempFolder dir;
   MakeFolders(dir / "roms");
   WriteBytes(dir / "roms\\a.zeb", "x");
-  char previous[MAX_PATH];
-  GetCurrentDirectoryA(MAX_PATH, previous);
-  ASSERT_TRUE(SetCurrentDirectoryA(dir.path().c_str()));
   FileListing listing;
-  Status status = ListFiles("roms\\", "*.*", &listing);
-  SetCurrentDirectoryA(previous);
+  Status status;
+  {
+    CurrentFolderGuard current(dir.path());
+    ASSERT_TRUE(current.ok());
+    status = ListFiles("roms\\", "*.*", &listing);
+  }
   ASSERT_TRUE(status.ok());
   EXPECT_EQ(listing.folder, dir / "roms");
   EXPECT_EQ(listing.names, (Lines{"a.zeb"}));
@@ -237,4 +232,4 @@ TEST(StartProgram, RunsTheNamedFileInTheGivenFolderWithTheGivenCommandText) {
 }
 
 }  // namespace
-}  // namespace zeb
+}  // namespace zeb::testing

@@ -6,10 +6,9 @@
 #include "tests/support/temp_folder.h"
 #include "zeb_version.h"
 
-namespace zeb {
+namespace zeb::testing {
 namespace {
 
-using testing::BuiltProgram;
 
 // True when text holds part; the message shows the whole text when it does not.
 ::testing::AssertionResult Holds(const std::string& text, const std::string& part) {
@@ -52,4 +51,4 @@ TEST(VersionCheckTest, NoResourceOrNoFileIsADisagreement) {
 }
 
 }  // namespace
-}  // namespace zeb
+}  // namespace zeb::testing

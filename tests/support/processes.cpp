@@ -2,42 +2,6 @@
 
 namespace zeb::testing {
 
-namespace {
-
-std::string ClassName(HWND window) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
-
-struct WindowSearch {
-  DWORD process_id;
-  std::string class_name;
-  std::string caption;
-  HWND found;
-};
-
-BOOL CALLBACK CheckWindow(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<WindowSearch*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search->process_id || !IsWindowVisible(window) ||
-      ClassName(window) != search->class_name ||
-      (!search->caption.empty() && WindowText(window) != search->caption))
-    return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-BOOL CALLBACK AddStaticText(HWND child, LPARAM data) {
-  char text[2048] = {};
-  if (lstrcmpiA(ClassName(child).c_str(), "Static") == 0 &&
-      GetWindowTextA(child, text, sizeof text) > 0)
-    *reinterpret_cast<std::string*>(data) += std::string(text) + "\n";
-  return TRUE;
-}
-
-}  // namespace
 
 unique_handle StartWithArguments(const std::string& program, const std::string& arguments,
                                  const std::string& current_folder,
@@ -71,29 +35,6 @@ DWORD ExitStatus(const unique_handle& process, DWORD timeout_ms) {
   DWORD status = kStillRunning;
   GetExitCodeProcess(process.get(), &status);
   return status;
-}
-
-HWND WaitForWindow(DWORD process_id, const std::string& class_name, const std::string& caption,
-                   DWORD timeout_ms) {
-  DWORD start = GetTickCount();
-  for (;;) {
-    WindowSearch search = {process_id, class_name, caption, nullptr};
-    EnumWindows(CheckWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr || GetTickCount() - start > timeout_ms) return search.found;
-    Sleep(50);
-  }
-}
-
-std::string StaticTexts(HWND window) {
-  std::string texts;
-  EnumChildWindows(window, AddStaticText, reinterpret_cast<LPARAM>(&texts));
-  return texts;
-}
-
-std::string WindowText(HWND window) {
-  char text[512] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
 }
 
 }  // namespace zeb::testing

@@ -1,10 +1,11 @@
 #pragma once
-// Starting the built programs as a frontend or a script would, and looking at their windows.
+// Starting the built programs as a frontend or a script would.
 #include <windows.h>
 
 #include <string>
 
 #include "platform/unique_handle.h"
+#include "tests/support/window_lookup.h"
 
 namespace zeb::testing {
 
@@ -22,16 +23,5 @@ unique_handle StartWithArguments(const std::string& program, const std::string& 
 
 // Waits for the process to end and gives back its exit status, or kStillRunning.
 DWORD ExitStatus(const unique_handle& process, DWORD timeout_ms = kProcessTimeoutMs);
-
-// A visible top-level window of the process with this window class ("#32770" for dialogs
-// and message boxes) and, unless caption is empty, this caption; waits up to timeout_ms.
-HWND WaitForWindow(DWORD process_id, const std::string& class_name, const std::string& caption,
-                   DWORD timeout_ms = kProcessTimeoutMs);
-
-// The texts of a window's static controls, each followed by a line end.
-std::string StaticTexts(HWND window);
-
-// A window's caption or text.
-std::string WindowText(HWND window);
 
 }  // namespace zeb::testing

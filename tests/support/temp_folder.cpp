@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <stdexcept>
 
@@ -116,5 +117,24 @@ bool WaitForFile(const std::string& path, unsigned long timeout_ms) {
   }
   return true;
 }
+
+std::vector<std::string> AllFiles(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(WidePath(folder + "\\*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  do {
+    std::string name = Narrow(data.cFileName);
+    if (name != "." && name != "..") names.push_back(name);
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+CurrentFolderGuard::CurrentFolderGuard(const std::string& folder)
+    : previous_(CurrentFolder()), ok_(SetCurrentDirectoryA(folder.c_str()) != 0) {}
+
+CurrentFolderGuard::~CurrentFolderGuard() { SetCurrentDirectoryA(previous_.c_str()); }
 
 }  // namespace zeb::testing

@@ -1,6 +1,6 @@
 #pragma once
 // A fresh folder under the system's temporary folder, removed with everything in it at the
-// end of the test, and small helpers for the files that tests make and check.
+// end of the test, and small helpers for the files and folders that tests make and check.
 #include <string>
 #include <vector>
 
@@ -51,5 +51,25 @@ void CopyFileOrFail(const std::string& from, const std::string& to);
 
 // Waits until a file exists at path (another process writes it); false after the time-out.
 bool WaitForFile(const std::string& path, unsigned long timeout_ms = 20000);
+
+// Every name in a folder (hidden and system files and sub-folders too), sorted by bytes.
+std::vector<std::string> AllFiles(const std::string& folder);
+
+// Makes a folder the process's current folder for as long as it lives, then puts the old
+// one back, also when the test fails half-way.
+class CurrentFolderGuard {
+ public:
+  explicit CurrentFolderGuard(const std::string& folder);
+  ~CurrentFolderGuard();
+  CurrentFolderGuard(const CurrentFolderGuard&) = delete;
+  CurrentFolderGuard& operator=(const CurrentFolderGuard&) = delete;
+
+  // Whether the folder could be made current.
+  bool ok() const { return ok_; }
+
+ private:
+  std::string previous_;
+  bool ok_;
+};
 
 }  // namespace zeb::testing

@@ -5,28 +5,16 @@
 
 #include <tuple>
 
-#include "catalogue/main_window.h"
-#include "catalogue/resource.h"
-#include "platform/recording_prompt.h"
+#include "ui/main_window.h"
+#include "ui/resource.h"
+#include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/window_lookup.h"
 
 namespace zeb::testing {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-std::string TextOf(HWND window) {
-  int length = GetWindowTextLengthA(window);
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(window, text.data(), length + 1)));
-  return text;
-}
-
-std::string ClassOf(HWND window) {
-  char name[64] = "";
-  GetClassNameA(window, name, sizeof name);
-  return name;
-}
 
 // Sends a key to a control the way the message loop does: through the dialog first.
 bool PressKey(HWND dialog, HWND control, WPARAM key) {
@@ -55,24 +43,8 @@ class EditorWindowTest : public ::testing::Test {
   void Click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
 
   // The list of the main window, as shown.
-  Lines ListRows() {
-    Lines rows;
-    HWND list = Item(List1);
-    LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-      LRESULT length = SendMessageA(list, LB_GETTEXTLEN, i, 0);
-      std::string text(static_cast<size_t>(length) + 1, '\0');
-      SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-      text.resize(static_cast<size_t>(length));
-      rows.push_back(text);
-    }
-    return rows;
-  }
-  void SelectRow(int index) {
-    SendMessageA(Item(List1), LB_SETCURSEL, index, 0);
-    SendMessageA(Main(), WM_COMMAND, MAKEWPARAM(List1, LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(Item(List1)));
-  }
+  Lines ListRows() { return ListBoxRows(Item(IDC_List1)); }
+  void SelectRow(int index) { SelectListRow(Main(), IDC_List1, index); }
 
   // The editor windows of this thread that the main window owns.
   struct EditorSearch {
@@ -81,7 +53,7 @@ class EditorWindowTest : public ::testing::Test {
   };
   static BOOL CALLBACK AddEditor(HWND hwnd, LPARAM lparam) {
     auto* search = reinterpret_cast<EditorSearch*>(lparam);
-    if (GetWindow(hwnd, GW_OWNER) == search->owner && TextOf(hwnd) == "Edit Entry ")
+    if (GetWindow(hwnd, GW_OWNER) == search->owner && WindowText(hwnd) == "Edit Entry ")
       search->found.push_back(hwnd);
     return TRUE;
   }
@@ -95,7 +67,7 @@ class EditorWindowTest : public ::testing::Test {
     EXPECT_EQ(editors.size(), 1u);
     return editors.empty() ? nullptr : editors[0];
   }
-  std::string Field(HWND editor, int id) { return TextOf(GetDlgItem(editor, id)); }
+  std::string Field(HWND editor, int id) { return WindowText(GetDlgItem(editor, id)); }
   void Type(HWND editor, int id, const std::string& text) {
     SendDlgItemMessageA(editor, id, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   }
@@ -109,7 +81,7 @@ class EditorWindowTest : public ::testing::Test {
 
 TEST_F(EditorWindowTest, HasItsControlsInTabOrderWithOkAsDefaultAndLeavesTheMainWindowUsable) {
   Open();
-  Click(Item(Command2));
+  Click(Item(IDC_Command2));
   HWND editor = Editor();
   ASSERT_NE(editor, nullptr);
   EXPECT_TRUE(IsWindowVisible(editor));
@@ -117,32 +89,32 @@ TEST_F(EditorWindowTest, HasItsControlsInTabOrderWithOkAsDefaultAndLeavesTheMain
 
   // In tab order: id, class, text.
   const std::tuple<int, const char*, const char*> controls[] = {
-      {txtName, "Edit", ""},
-      {txtMan, "Edit", ""},
-      {txtYear, "Edit", ""},
-      {txtExe, "Edit", ""},
-      {cmdOk, "Button", "&Ok"},
-      {cmdCancel, "Button", "&Cancel"},
-      {cmdBrowse, "Button", "&Browse"},
-      {txtPath, "Edit", "d:\\pc games\\"},
+      {IDC_txtName, "Edit", ""},
+      {IDC_txtMan, "Edit", ""},
+      {IDC_txtYear, "Edit", ""},
+      {IDC_txtExe, "Edit", ""},
+      {IDC_cmdOk, "Button", "&Ok"},
+      {IDC_cmdCancel, "Button", "&Cancel"},
+      {IDC_cmdBrowse, "Button", "&Browse"},
+      {IDC_txtPath, "Edit", "d:\\pc games\\"},
   };
-  HWND item = GetDlgItem(editor, txtName);
+  HWND item = GetDlgItem(editor, IDC_txtName);
   for (const auto& [id, kind, caption] : controls) {
     ASSERT_EQ(GetDlgCtrlID(item), id) << "tab order";
     EXPECT_EQ(ClassOf(item), kind) << id;
-    EXPECT_EQ(TextOf(item), caption) << id;
+    EXPECT_EQ(WindowText(item), caption) << id;
     item = GetNextDlgTabItem(editor, item, FALSE);
   }
-  EXPECT_EQ(GetDlgCtrlID(item), txtName) << "tab goes round";
+  EXPECT_EQ(GetDlgCtrlID(item), IDC_txtName) << "tab goes round";
 
   Lines captions;
   for (HWND child = GetWindow(editor, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    if (ClassOf(child) == "Static") captions.push_back(TextOf(child));
+    if (ClassOf(child) == "Static") captions.push_back(WindowText(child));
   EXPECT_EQ(captions, (Lines{"Name:", "Manufacturer:", "Year:", "Exe Name:", "Exe Path:"}));
 
   LRESULT default_id = SendMessageA(editor, DM_GETDEFID, 0, 0);
   EXPECT_EQ(HIWORD(default_id), DC_HASDEFID);
-  EXPECT_EQ(LOWORD(default_id), cmdOk);
+  EXPECT_EQ(LOWORD(default_id), IDC_cmdOk);
 }
 
 TEST_F(EditorWindowTest, EditsTheSelectedEntryAndBlacklistsTheReplacedExecutable) {
@@ -151,25 +123,25 @@ TEST_F(EditorWindowTest, EditsTheSelectedEntryAndBlacklistsTheReplacedExecutable
   Open();
   ASSERT_EQ(ListRows().size(), 2u);
   SelectRow(0);
-  Click(Item(Command2));
+  Click(Item(IDC_Command2));
   HWND editor = Editor();
   ASSERT_NE(editor, nullptr);
-  EXPECT_EQ(Field(editor, txtName), "Game");
-  EXPECT_EQ(Field(editor, txtMan), "Maker");
-  EXPECT_EQ(Field(editor, txtYear), "1999");
-  EXPECT_EQ(Field(editor, txtExe), "game.exe");
-  EXPECT_EQ(Field(editor, txtPath), "d:\\g\\Game");
+  EXPECT_EQ(Field(editor, IDC_txtName), "Game");
+  EXPECT_EQ(Field(editor, IDC_txtMan), "Maker");
+  EXPECT_EQ(Field(editor, IDC_txtYear), "1999");
+  EXPECT_EQ(Field(editor, IDC_txtExe), "game.exe");
+  EXPECT_EQ(Field(editor, IDC_txtPath), "d:\\g\\Game");
 
-  Type(editor, txtExe, "start.exe");
+  Type(editor, IDC_txtExe, "start.exe");
   // Opening again brings the same editor forward, fields as typed, whatever is selected.
   SelectRow(1);
-  Click(Item(Command2));
+  Click(Item(IDC_Command2));
   ASSERT_EQ(Editor(), editor);
-  EXPECT_EQ(Field(editor, txtExe), "start.exe");
-  EXPECT_EQ(Field(editor, txtName), "Game");
+  EXPECT_EQ(Field(editor, IDC_txtExe), "start.exe");
+  EXPECT_EQ(Field(editor, IDC_txtName), "Game");
 
-  Type(editor, txtName, "Game Started");
-  Click(GetDlgItem(editor, cmdOk));
+  Type(editor, IDC_txtName, "Game Started");
+  Click(GetDlgItem(editor, IDC_cmdOk));
   EXPECT_TRUE(Editors().empty());
   EXPECT_FALSE(IsWindow(editor));
   ASSERT_EQ(prompt_.messages.size(), 1u);
@@ -189,24 +161,24 @@ TEST_F(EditorWindowTest, AddClearsTheSelectionBrowsesAndEnterWritesTheNewEntry) 
   Open();
   SelectRow(0);
   // The games root is read from its field when the button is pressed.
-  SetWindowTextA(Item(txtGamePaths), "e:\\games\\");
-  Click(Item(cmdAddEntry));
-  EXPECT_EQ(SendMessageA(Item(List1), LB_GETCURSEL, 0, 0), LB_ERR);
+  SetWindowTextA(Item(IDC_txtGamePaths), "e:\\games\\");
+  Click(Item(IDC_cmdAddEntry));
+  EXPECT_EQ(SendMessageA(Item(IDC_List1), LB_GETCURSEL, 0, 0), LB_ERR);
   HWND editor = Editor();
   ASSERT_NE(editor, nullptr);
-  EXPECT_EQ(Field(editor, txtName), "");
-  EXPECT_EQ(Field(editor, txtExe), "");
-  EXPECT_EQ(Field(editor, txtPath), "e:\\games\\");
+  EXPECT_EQ(Field(editor, IDC_txtName), "");
+  EXPECT_EQ(Field(editor, IDC_txtExe), "");
+  EXPECT_EQ(Field(editor, IDC_txtPath), "e:\\games\\");
 
   prompt_.file_answers.push_back(foo + "\\game.exe");
-  Click(GetDlgItem(editor, cmdBrowse));
-  EXPECT_EQ(Field(editor, txtExe), "game.exe");
-  EXPECT_EQ(Field(editor, txtPath), foo);
-  EXPECT_EQ(Field(editor, txtName), "Foo Racing");
-  EXPECT_EQ(Field(editor, txtMan), "Foo Inc.");
-  EXPECT_EQ(Field(editor, txtYear), "1999");
-  Type(editor, txtYear, "2000");
-  EXPECT_TRUE(PressKey(editor, GetDlgItem(editor, txtName), VK_RETURN));
+  Click(GetDlgItem(editor, IDC_cmdBrowse));
+  EXPECT_EQ(Field(editor, IDC_txtExe), "game.exe");
+  EXPECT_EQ(Field(editor, IDC_txtPath), foo);
+  EXPECT_EQ(Field(editor, IDC_txtName), "Foo Racing");
+  EXPECT_EQ(Field(editor, IDC_txtMan), "Foo Inc.");
+  EXPECT_EQ(Field(editor, IDC_txtYear), "1999");
+  Type(editor, IDC_txtYear, "2000");
+  EXPECT_TRUE(PressKey(editor, GetDlgItem(editor, IDC_txtName), VK_RETURN));
   EXPECT_TRUE(Editors().empty());
   EXPECT_TRUE(prompt_.messages.empty()) << "adding never blacklists";
   EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"),
@@ -218,32 +190,32 @@ TEST_F(EditorWindowTest, EscCancelAndTheTitleBarCloseWriteNothingAndTheNextOpeni
   Entry("game.zeb", {"d:\\g\\Game", "game.exe", "Game", "", ""});
   Open();
   SelectRow(0);
-  Click(Item(Command2));
+  Click(Item(IDC_Command2));
   HWND editor = Editor();
   ASSERT_NE(editor, nullptr);
-  Type(editor, txtExe, "start.exe");
-  EXPECT_TRUE(PressKey(editor, GetDlgItem(editor, txtExe), VK_ESCAPE));
+  Type(editor, IDC_txtExe, "start.exe");
+  EXPECT_TRUE(PressKey(editor, GetDlgItem(editor, IDC_txtExe), VK_ESCAPE));
   EXPECT_TRUE(Editors().empty());
 
-  Click(Item(Command2));
+  Click(Item(IDC_Command2));
   editor = Editor();
   ASSERT_NE(editor, nullptr);
-  EXPECT_EQ(Field(editor, txtExe), "game.exe");
-  Type(editor, txtName, "Changed");
+  EXPECT_EQ(Field(editor, IDC_txtExe), "game.exe");
+  Type(editor, IDC_txtName, "Changed");
   SendMessageA(editor, WM_CLOSE, 0, 0);
   EXPECT_TRUE(Editors().empty());
 
-  Click(Item(Command2));
+  Click(Item(IDC_Command2));
   editor = Editor();
   ASSERT_NE(editor, nullptr);
-  Type(editor, txtName, "Changed");
-  Click(GetDlgItem(editor, cmdCancel));
+  Type(editor, IDC_txtName, "Changed");
+  Click(GetDlgItem(editor, IDC_cmdCancel));
   EXPECT_TRUE(Editors().empty());
   EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"), CrLf({"d:\\g\\Game", "game.exe", "Game", "", ""}));
   EXPECT_TRUE(prompt_.messages.empty());
 
   // Closing the main window takes an open editor with it.
-  Click(Item(Command2));
+  Click(Item(IDC_Command2));
   editor = Editor();
   SendMessageA(Main(), WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(editor));
@@ -251,22 +223,22 @@ TEST_F(EditorWindowTest, EscCancelAndTheTitleBarCloseWriteNothingAndTheNextOpeni
 
 TEST_F(EditorWindowTest, OkUsesTheEntryFolderAsTypedAndStaysOpenWhenItCannotWrite) {
   Open();
-  Click(Item(cmdAddEntry));
+  Click(Item(IDC_cmdAddEntry));
   HWND editor = Editor();
   ASSERT_NE(editor, nullptr);
-  Type(editor, txtName, "Game");
-  Type(editor, txtExe, "game.exe");
-  Type(editor, txtPath, "d:\\g");
-  SetWindowTextA(Item(txtZEBpath), (dir_ / "missing\\").c_str());
-  Click(GetDlgItem(editor, cmdOk));
+  Type(editor, IDC_txtName, "Game");
+  Type(editor, IDC_txtExe, "game.exe");
+  Type(editor, IDC_txtPath, "d:\\g");
+  SetWindowTextA(Item(IDC_txtZEBpath), (dir_ / "missing\\").c_str());
+  Click(GetDlgItem(editor, IDC_cmdOk));
   ASSERT_EQ(Editors().size(), 1u);
   ASSERT_EQ(prompt_.messages.size(), 1u);
   EXPECT_NE(prompt_.messages[0].text.find(dir_ / "missing\\game.zeb"), std::string::npos);
-  EXPECT_EQ(Field(editor, txtName), "Game");
+  EXPECT_EQ(Field(editor, IDC_txtName), "Game");
 
   MakeFolders(dir_ / "other");
-  SetWindowTextA(Item(txtZEBpath), (dir_ / "other\\").c_str());
-  Click(GetDlgItem(editor, cmdOk));
+  SetWindowTextA(Item(IDC_txtZEBpath), (dir_ / "other\\").c_str());
+  Click(GetDlgItem(editor, IDC_cmdOk));
   EXPECT_TRUE(Editors().empty());
   EXPECT_EQ(ReadBytes(dir_ / "other\\game.zeb"), CrLf({"d:\\g", "game.exe", "Game", "", ""}));
   EXPECT_EQ(ListRows(), (Lines{"d:\\g|game.exe|Game||"}));
@@ -283,18 +255,18 @@ TEST_F(EditorWindowTest, MaintenanceButtonsChangeTheFolderAndShowTheList) {
   Open();
   ASSERT_EQ(ListRows().size(), 3u);
 
-  Click(Item(cmdValZEB));
+  Click(Item(IDC_cmdValZEB));
   EXPECT_EQ(ListRows(), (Lines{game + "|game.exe|A||", game + "|TOOL.EXE|C||"}));
 
   // Nothing selected: nothing happens.
-  Click(Item(cmdBlacklist));
+  Click(Item(IDC_cmdBlacklist));
   EXPECT_EQ(ListRows().size(), 2u);
   SelectRow(1);
-  Click(Item(cmdBlacklist));
+  Click(Item(IDC_cmdBlacklist));
   EXPECT_EQ(ListRows(), (Lines{game + "|game.exe|A||"}));
   EXPECT_EQ(ReadBytes(roms_ + "\\tool.zeb"), CrLf({"NULL", "NULL", "NULL", "NULL", "NULL"}));
 
-  Click(Item(cmdClear));
+  Click(Item(IDC_cmdClear));
   EXPECT_TRUE(ListRows().empty());
   EXPECT_EQ(GetFileAttributesA((roms_ + "\\game.zeb").c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(GetFileAttributesA((roms_ + "\\tool.zeb").c_str()), INVALID_FILE_ATTRIBUTES);

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/catalogue.h"
-#include "platform/recording_prompt.h"
+#include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
 
-namespace zeb {
+namespace zeb::testing {
 namespace {
 
 struct Expected {
@@ -69,4 +69,4 @@ TEST_P(GameFactsTest, EveryCallStartsFromEmptyFacts) {
 INSTANTIATE_TEST_SUITE_P(BothArchitectures, GameFactsTest, ::testing::Values("x64", "x86"));
 
 }  // namespace
-}  // namespace zeb
+}  // namespace zeb::testing

@@ -8,10 +8,9 @@
 #include "tests/support/temp_folder.h"
 #include "versioninfo/version_info.h"
 
-namespace zeb {
+namespace zeb::testing {
 namespace {
 
-using testing::BuiltProgram;
 
 class VersionInfoTest : public ::testing::TestWithParam<const char*> {
  protected:
@@ -194,4 +193,4 @@ TEST(VersionInfoModule, AModuleThatIsNotLoadedLoadsNothing) {
 }
 
 }  // namespace
-}  // namespace zeb
+}  // namespace zeb::testing

@@ -1,8 +1,10 @@
-// The entry file name, the list row and the settings file lines.
+// The game entry's forms (entry file name, lines, list row, blacklist entry), what an entry
+// file's lines say, and the settings file lines.
 #include <gtest/gtest.h>
 
-#include "catalogue/entry_format.h"
-#include "catalogue/settings_format.h"
+#include "formats/entry_file.h"
+#include "formats/game_entry.h"
+#include "formats/settings_file.h"
 
 namespace zeb {
 namespace {
@@ -44,6 +46,31 @@ TEST(ListRow, JoinIsTheInverseOfSplit) {
   Lines fields = {"d:\\pc games\\Sky Race", "skyrace.exe", "Sky Race", "", ""};
   EXPECT_EQ(JoinRow(fields), "d:\\pc games\\Sky Race|skyrace.exe|Sky Race||");
   EXPECT_EQ(SplitRow(JoinRow(fields)), fields);
+}
+
+TEST(GameEntry, LinesAndRowKeepOneFieldOrderAndShiftedRowsTakePiecesByPosition) {
+  GameEntry sky = {"d:\\pc games\\Sky Race", "skyrace.exe", "Sky Race", "Example Games", "1999"};
+  EXPECT_EQ(sky.ToLines(),
+            (Lines{"d:\\pc games\\Sky Race", "skyrace.exe", "Sky Race", "Example Games", "1999"}));
+  EXPECT_EQ(EntryFromLines(sky.ToLines()), sky);
+  EXPECT_EQ(EntryFromRow(sky.ToRow()), sky);
+  EXPECT_EQ(EntryFromLines({"f", "g.exe"}), (GameEntry{"f", "g.exe", "", "", ""}));
+  EXPECT_EQ(EntryFromRow("f|g.exe|A|B|C|1999"), (GameEntry{"f", "g.exe", "A", "B", "C"}));
+}
+
+TEST(EntryFromFileLines, TellsEntryBlacklistAndTooShortApart) {
+  EXPECT_EQ(EntryFromFileLines({"f", "g.exe", "G", "", ""}).kind, EntryFileKind::kEntry);
+  // The marker on line 1 is enough, whatever follows and however few lines there are.
+  EXPECT_EQ(EntryFromFileLines({"NULL"}).kind, EntryFileKind::kBlacklist);
+  EXPECT_EQ(EntryFromFileLines({"NULL", "x.exe", "X", "", ""}).kind, EntryFileKind::kBlacklist);
+  EntryFile short_file = EntryFromFileLines({"f", "g.exe", "G"});
+  EXPECT_EQ(short_file.kind, EntryFileKind::kTooShort);
+  EXPECT_EQ(short_file.line_count, 3u);
+  EXPECT_EQ(short_file.entry, (GameEntry{"f", "g.exe", "G", "", ""}));
+  EXPECT_EQ(EntryFromFileLines({}).kind, EntryFileKind::kTooShort);
+  // The launcher needs only two lines.
+  EXPECT_EQ(EntryFromFileLines({"f", "g.exe"}, 2).kind, EntryFileKind::kEntry);
+  EXPECT_EQ(EntryFromFileLines({"f"}, 2).kind, EntryFileKind::kTooShort);
 }
 
 TEST(BlacklistEntry, IsFiveNullLinesAndOnlyTheExactMarkerCounts) {

@@ -4,7 +4,7 @@
 #include <commctrl.h>
 
 #include "catalogue/catalogue.h"
-#include "catalogue/main_window.h"
+#include "ui/main_window.h"
 #include "platform/program_info.h"
 #include "platform/stderr_prompt.h"
 #include "platform/window_prompt.h"

@@ -1,4 +1,4 @@
-#include "catalogue/dialog_window.h"
+#include "ui/dialog_window.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "catalogue/settings_format.h"
+#include "formats/settings_file.h"
 
 namespace zeb {
 

@@ -1,8 +1,8 @@
-#include "catalogue/main_window.h"
+#include "ui/main_window.h"
 
 #include <algorithm>
 
-#include "catalogue/resource.h"
+#include "ui/resource.h"
 #include "platform/failure_report.h"
 
 namespace zeb {
@@ -45,41 +45,44 @@ void Form1::OnInitDialog() {
   ShowRows();
 }
 
+namespace {
+
+// The buttons that each run one catalogue operation.
+struct OperationButton {
+  int id;
+  void (Catalogue::*operation)();
+};
+constexpr OperationButton kOperationButtons[] = {
+    {IDC_Command1, &Catalogue::GenerateZEBFiles}, {IDC_cmdValZEB, &Catalogue::RemoveInvalidEntries},
+    {IDC_cmdClear, &Catalogue::ClearZEBs},        {IDC_cmdMakeDat, &Catalogue::MakeDatFile},
+    {IDC_cmdDkSet, &Catalogue::MakeDKcfg},        {IDC_cmdBlacklist, &Catalogue::Blacklist},
+};
+
+}  // namespace
+
 void Form1::OnCommand(int id, int code) {
+  for (const OperationButton& button : kOperationButtons) {
+    if (button.id == id) {
+      Run([this, &button] { (catalogue_.*button.operation)(); });
+      return;
+    }
+  }
   switch (id) {
-    case Command1:
-      Run([this] { catalogue_.GenerateZEBFiles(); });
-      break;
-    case cmdDkSet:
-      Run([this] { catalogue_.MakeDKcfg(); });
-      break;
-    case List1:
+    case IDC_List1:
       if (code == LBN_SELCHANGE) {
-        catalogue_.Select(static_cast<int>(SendDlgItemMessageA(hwnd_, List1, LB_GETCURSEL, 0, 0)));
+        catalogue_.Select(static_cast<int>(SendDlgItemMessageA(hwnd_, IDC_List1, LB_GETCURSEL, 0, 0)));
         ShowDetails();
       } else if (code == LBN_DBLCLK) {
         Run([this] { catalogue_.StartSelectedGame(); });
       }
       break;
-    case cmdMakeDat:
-      Run([this] { catalogue_.MakeDatFile(); });
-      break;
-    case cmdValZEB:
-      Run([this] { catalogue_.RemoveInvalidEntries(); });
-      break;
-    case cmdClear:
-      Run([this] { catalogue_.ClearZEBs(); });
-      break;
-    case cmdBlacklist:
-      Run([this] { catalogue_.Blacklist(); });
-      break;
-    case cmdAddEntry:
+    case IDC_cmdAddEntry:
       // Adding starts from an empty editor, whatever row was selected.
       catalogue_.Select(-1);
-      SendDlgItemMessageA(hwnd_, List1, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+      SendDlgItemMessageA(hwnd_, IDC_List1, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
       Run([this] { OpenEditor(); });
       break;
-    case Command2:
+    case IDC_Command2:
       Run([this] { OpenEditor(); });
       break;
     case IDCANCEL:
@@ -110,24 +113,24 @@ void Form1::Run(Operation operation) {
 
 void Form1::ReadSettingsFromFields() {
   Settings& settings = catalogue_.settings();
-  settings.game_paths = FieldText(hwnd_, txtGamePaths);
-  settings.zeb_path = FieldText(hwnd_, txtZEBpath);
-  settings.dat_path = FieldText(hwnd_, txtDatPath);
-  settings.dk_path = FieldText(hwnd_, txtDkPath);
+  settings.game_paths = FieldText(hwnd_, IDC_txtGamePaths);
+  settings.zeb_path = FieldText(hwnd_, IDC_txtZEBpath);
+  settings.dat_path = FieldText(hwnd_, IDC_txtDatPath);
+  settings.dk_path = FieldText(hwnd_, IDC_txtDkPath);
 }
 
 void Form1::ShowSettings() {
   const Settings& settings = catalogue_.settings();
-  SetFieldText(hwnd_, txtGamePaths, settings.game_paths);
-  SetFieldText(hwnd_, txtZEBpath, settings.zeb_path);
-  SetFieldText(hwnd_, txtDatPath, settings.dat_path);
-  SetFieldText(hwnd_, txtDkPath, settings.dk_path);
+  SetFieldText(hwnd_, IDC_txtGamePaths, settings.game_paths);
+  SetFieldText(hwnd_, IDC_txtZEBpath, settings.zeb_path);
+  SetFieldText(hwnd_, IDC_txtDatPath, settings.dat_path);
+  SetFieldText(hwnd_, IDC_txtDkPath, settings.dk_path);
 }
 
 void Form1::ShowRows() {
   if (shown_rows_version_ == catalogue_.rows_version()) return;
   shown_rows_version_ = catalogue_.rows_version();
-  HWND list = GetDlgItem(hwnd_, List1);
+  HWND list = GetDlgItem(hwnd_, IDC_List1);
   const std::vector<std::string>& rows = catalogue_.rows();
   SendMessageA(list, WM_SETREDRAW, FALSE, 0);
   SendMessageA(list, LB_RESETCONTENT, 0, 0);
@@ -164,12 +167,12 @@ void Form1::OpenEditor() {
 }
 
 void Form1::ShowDetails() {
-  const SelectionDetails& details = catalogue_.details();
-  SetDlgItemTextA(hwnd_, lblexe, details.exe.c_str());
-  SetDlgItemTextA(hwnd_, lblName, details.name.c_str());
-  SetDlgItemTextA(hwnd_, lblMan, details.manufacturer.c_str());
-  SetDlgItemTextA(hwnd_, lblYear, details.year.c_str());
-  SetDlgItemTextA(hwnd_, lblPath, details.path.c_str());
+  const GameEntry& details = catalogue_.details();
+  SetDlgItemTextA(hwnd_, IDC_lblexe, details.exe.c_str());
+  SetDlgItemTextA(hwnd_, IDC_lblName, details.name.c_str());
+  SetDlgItemTextA(hwnd_, IDC_lblMan, details.manufacturer.c_str());
+  SetDlgItemTextA(hwnd_, IDC_lblYear, details.year.c_str());
+  SetDlgItemTextA(hwnd_, IDC_lblPath, details.folder.c_str());
 }
 
 }  // namespace zeb

@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "catalogue/dialog_window.h"
+#include "ui/dialog_window.h"
 #include "catalogue/entry_editor.h"
 
 namespace zeb {
@@ -22,8 +22,6 @@ class frmEdit : public DialogWindow {
   static std::unique_ptr<frmEdit> Create(HINSTANCE instance, HWND owner, Catalogue* catalogue,
                                          CatalogueRunner run);
   ~frmEdit() override;
-
-  const EntryEditor& editor() const { return editor_; }
 
  private:
   frmEdit(HWND owner, Catalogue* catalogue, CatalogueRunner run)

@@ -1,22 +1,22 @@
-#include "catalogue/editor_window.h"
+#include "ui/editor_window.h"
 
 #include <array>
 #include <string>
 #include <utility>
 
-#include "catalogue/resource.h"
+#include "ui/resource.h"
 
 namespace zeb {
 
 namespace {
 
-// Each field of the editor beside the control that shows it.
-std::array<std::pair<int, std::string*>, 5> Controls(EntryFields& fields) {
-  return {{{txtName, &fields.name},
-           {txtMan, &fields.manufacturer},
-           {txtYear, &fields.year},
-           {txtExe, &fields.exe},
-           {txtPath, &fields.path}}};
+// Each field of the entry beside the editor's control that shows it.
+std::array<std::pair<int, std::string*>, 5> Controls(GameEntry& fields) {
+  return {{{IDC_txtPath, &fields.folder},
+           {IDC_txtExe, &fields.exe},
+           {IDC_txtName, &fields.name},
+           {IDC_txtMan, &fields.manufacturer},
+           {IDC_txtYear, &fields.year}}};
 }
 
 }  // namespace
@@ -57,14 +57,14 @@ INT_PTR frmEdit::HandleMessage(UINT message, WPARAM wparam, LPARAM) {
 
 void frmEdit::OnCommand(int id) {
   switch (id) {
-    case cmdBrowse:
+    case IDC_cmdBrowse:
       OnBrowse();
       break;
-    case cmdOk:
+    case IDC_cmdOk:
     case IDOK:  // Enter
       OnOk();
       break;
-    case cmdCancel:
+    case IDC_cmdCancel:
     case IDCANCEL:  // Esc
       OnCancel();
       break;

@@ -6,7 +6,7 @@
 
 #include "platform/prompt.h"
 
-namespace zeb {
+namespace zeb::testing {
 
 class RecordingPrompt : public Prompt {
  public:
@@ -36,4 +36,4 @@ class RecordingPrompt : public Prompt {
   std::deque<std::string> file_answers;
 };
 
-}  // namespace zeb
+}  // namespace zeb::testing

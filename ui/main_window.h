@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "catalogue/catalogue.h"
-#include "catalogue/dialog_window.h"
-#include "catalogue/editor_window.h"
+#include "ui/dialog_window.h"
+#include "ui/editor_window.h"
 
 namespace zeb {
 
