@@ -8,8 +8,7 @@
 namespace zeb::bench {
 
 inline double Seconds() {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
-      .count();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 // The shortest of `runs` timed calls of work, in seconds.

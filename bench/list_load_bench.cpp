@@ -6,11 +6,11 @@
 #include <string>
 
 #include "bench/bench_support.h"
-#include "ui/main_window.h"
-#include "ui/resource.h"
 #include "platform/files.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
+#include "ui/main_window.h"
+#include "ui/resource.h"
 
 namespace {
 

@@ -7,13 +7,8 @@ namespace zeb {
 
 std::vector<std::string> DkSettingsLines(const std::string& program_folder) {
   return {
-      "[Config]",
-      "extension=.zeb",
-      "path=" + program_folder + "\\",
-      "exe=Vrelo.exe",
-      "send rom path=1",
-      "send exit keys=0",
-      "command line options=",
+      "[Config]",        "extension=.zeb",   "path=" + program_folder + "\\", "exe=Vrelo.exe",
+      "send rom path=1", "send exit keys=0", "command line options=",
   };
 }
 
@@ -23,8 +18,7 @@ void Catalogue::MakeDKcfg() {
   // Written beside and put in place, so a failure leaves an existing file as it was.
   Status written = ReplaceTextFile(path, DkSettingsLines(program_folder_));
   if (!written.ok())
-    prompt_.ShowMessage("The Dragon King settings file could not be written. " +
-                            written.message(),
+    prompt_.ShowMessage("The Dragon King settings file could not be written. " + written.message(),
                         kAppTitle);
 }
 

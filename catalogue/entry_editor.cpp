@@ -44,9 +44,8 @@ void EntryEditor::Browse() {
 
 bool EntryEditor::FieldsFitAnEntry() {
   const std::pair<const char*, const std::string*> named[] = {
-      {"Name", &fields_.name}, {"Manufacturer", &fields_.manufacturer},
-      {"Year", &fields_.year}, {"Exe Name", &fields_.exe},
-      {"Exe Path", &fields_.folder},
+      {"Name", &fields_.name},    {"Manufacturer", &fields_.manufacturer}, {"Year", &fields_.year},
+      {"Exe Name", &fields_.exe}, {"Exe Path", &fields_.folder},
   };
   std::string unfit;
   for (const auto& [caption, text] : named) {

@@ -80,8 +80,9 @@ void Catalogue::RemoveInvalidEntries() {
   }
   ReportLeftFiles(prompt_, failures);
   if (!unreachable.empty()) {
-    std::string text = "These entries were kept because their game's drive or network folder "
-                       "cannot be reached:";
+    std::string text =
+        "These entries were kept because their game's drive or network folder "
+        "cannot be reached:";
     for (const std::string& path : unreachable) text += "\r\n" + path;
     prompt_.ShowMessage(text, kAppTitle);
   }

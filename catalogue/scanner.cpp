@@ -1,8 +1,8 @@
 // The folder scan behind "Generate ZEB Files": one game per sub-folder of the games root,
 // one executable chosen per game, the game named from its version resource.
 #include "catalogue/catalogue.h"
-#include "formats/game_entry.h"
 #include "catalogue/exe_choice.h"
+#include "formats/game_entry.h"
 #include "platform/listing.h"
 #include "platform/text_rules.h"
 
@@ -39,9 +39,8 @@ void Catalogue::GenerateZEBFiles() {
                                : ListFolders(root, &game_folders);
   if (!listed.ok()) {
     // Nothing is written; the list shows the catalogue on disk again.
-    prompt_.ShowMessage("The games root folder \"" + root + "\" cannot be read. " +
-                            listed.message(),
-                        kAppTitle);
+    prompt_.ShowMessage(
+        "The games root folder \"" + root + "\" cannot be read. " + listed.message(), kAppTitle);
     LoadZEBs();
     return;
   }

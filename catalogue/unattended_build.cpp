@@ -15,8 +15,7 @@ void Catalogue::RunUnattendedBuild() {
   RunReportingFailures(prompt_, kAppTitle, [this] { GenerateZEBFiles(); });
   RunReportingFailures(prompt_, kAppTitle, [this] { RemoveInvalidEntries(); });
   RunReportingFailures(prompt_, kAppTitle, [this] { MakeDatFile(); });
-  if (!settings_.dk_path.empty())
-    RunReportingFailures(prompt_, kAppTitle, [this] { MakeDKcfg(); });
+  if (!settings_.dk_path.empty()) RunReportingFailures(prompt_, kAppTitle, [this] { MakeDKcfg(); });
 }
 
 }  // namespace zeb

@@ -55,6 +55,8 @@ bool EntryFileName(std::string_view exe_name, std::string* name);
 std::vector<std::string> BlacklistLines();
 
 // True when an entry file whose first line is this text is a blacklist entry.
-inline bool IsBlacklistMarker(std::string_view first_line) { return first_line == kBlacklistMarker; }
+inline bool IsBlacklistMarker(std::string_view first_line) {
+  return first_line == kBlacklistMarker;
+}
 
 }  // namespace zeb

@@ -5,10 +5,10 @@
 #include "formats/entry_file.h"
 #include "launcher/command_rules.h"
 #include "platform/files.h"
-#include "platform/text_rules.h"
 #include "platform/process.h"
 #include "platform/program_info.h"
 #include "platform/status.h"
+#include "platform/text_rules.h"
 #include "platform/unique_handle.h"
 #include "platform/win_error.h"
 

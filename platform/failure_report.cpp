@@ -8,7 +8,7 @@ namespace zeb {
 namespace {
 
 // The system's numbers for the failures that carry none of their own.
-constexpr int kOutOfMemory = 14;     // ERROR_OUTOFMEMORY
+constexpr int kOutOfMemory = 14;      // ERROR_OUTOFMEMORY
 constexpr int kInternalError = 1359;  // ERROR_INTERNAL_ERROR
 
 std::string Format(const std::string& description, int number) {

@@ -34,8 +34,8 @@ template <typename Visit>
 Status VisitMatches(const std::wstring& search, const std::string& folder, DWORD flags,
                     Visit visit) {
   WIN32_FIND_DATAW data;
-  unique_hfind find(FindFirstFileExW(search.c_str(), FindExInfoBasic, &data,
-                                     FindExSearchNameMatch, nullptr, flags));
+  unique_hfind find(FindFirstFileExW(search.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
+                                     nullptr, flags));
   if (!find) {
     DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES) return Status::Ok();

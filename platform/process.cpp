@@ -7,8 +7,8 @@
 
 namespace zeb {
 
-Status StartProgram(const std::string& program_path, const std::string& command_text,
-                    int show_code, const std::string& current_folder, unique_handle* process) {
+Status StartProgram(const std::string& program_path, const std::string& command_text, int show_code,
+                    const std::string& current_folder, unique_handle* process) {
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -16,8 +16,7 @@ Status StartProgram(const std::string& program_path, const std::string& command_
   PROCESS_INFORMATION info = {};
   std::string command = command_text;  // CreateProcessA may write into its command buffer
   if (!CreateProcessA(program_path.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      current_folder.empty() ? nullptr : current_folder.c_str(), &startup,
-                      &info)) {
+                      current_folder.empty() ? nullptr : current_folder.c_str(), &startup, &info)) {
     return Status::Error("Cannot start \"" + program_path + "\" in \"" + current_folder +
                          "\": " + LastErrorText());
   }

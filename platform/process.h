@@ -12,9 +12,8 @@ namespace zeb {
 // current_folder as its current folder. Naming the file itself means that no other file of
 // the same name, found first on the search path, is ever started. The process handle is
 // handed back in process when it is not null.
-Status StartProgram(const std::string& program_path, const std::string& command_text,
-                    int show_code, const std::string& current_folder,
-                    unique_handle* process = nullptr);
+Status StartProgram(const std::string& program_path, const std::string& command_text, int show_code,
+                    const std::string& current_folder, unique_handle* process = nullptr);
 
 // The program file that starting a bare name in folder would run: folder, "\\" and the name,
 // or, for a name without an extension that names no file there, the same with ".exe" added

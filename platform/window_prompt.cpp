@@ -1,8 +1,8 @@
 #include "platform/window_prompt.h"
 
 #include <windows.h>
-#include <commdlg.h>
 #include <cderr.h>
+#include <commdlg.h>
 
 #include <algorithm>
 #include <vector>
@@ -30,8 +30,8 @@ std::string WindowPrompt::AskFileToOpen(const std::string& preset_name) {
   dialog.hwndOwner = static_cast<HWND>(Owner());
   dialog.lpstrFile = buffer.data();
   dialog.nMaxFile = static_cast<DWORD>(buffer.size());
-  dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY |
-                 OFN_NOCHANGEDIR;
+  dialog.Flags =
+      OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   if (GetOpenFileNameA(&dialog)) return buffer.data();
   // A preset that is no valid file name (a typed "|", say) keeps the dialog from opening at
   // all; open it without one, so the user can still pick the file.

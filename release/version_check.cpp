@@ -12,8 +12,8 @@ std::string VersionDisagreement(const std::string& path, const std::string& vers
   // An empty version agrees with nothing: a file without a resource reads as empty texts.
   if (!version.empty() && file_version == version && product_version == version) return "";
   if (file_version.empty() && product_version.empty())
-    return "no FileVersion or ProductVersion text (no version resource?), expected \"" +
-           version + "\"";
+    return "no FileVersion or ProductVersion text (no version resource?), expected \"" + version +
+           "\"";
   return "FileVersion \"" + file_version + "\", ProductVersion \"" + product_version +
          "\", expected \"" + version + "\"";
 }

@@ -6,8 +6,8 @@
 #include <functional>
 #include <memory>
 
-#include "ui/dialog_window.h"
 #include "catalogue/entry_editor.h"
+#include "ui/dialog_window.h"
 
 namespace zeb {
 

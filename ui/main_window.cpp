@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "ui/resource.h"
 #include "platform/failure_report.h"
+#include "ui/resource.h"
 
 namespace zeb {
 
@@ -70,7 +70,8 @@ void Form1::OnCommand(int id, int code) {
   switch (id) {
     case IDC_List1:
       if (code == LBN_SELCHANGE) {
-        catalogue_.Select(static_cast<int>(SendDlgItemMessageA(hwnd_, IDC_List1, LB_GETCURSEL, 0, 0)));
+        catalogue_.Select(
+            static_cast<int>(SendDlgItemMessageA(hwnd_, IDC_List1, LB_GETCURSEL, 0, 0)));
         ShowDetails();
       } else if (code == LBN_DBLCLK) {
         Run([this] { catalogue_.StartSelectedGame(); });
@@ -139,7 +140,8 @@ void Form1::ShowRows() {
   SendMessageA(list, LB_INITSTORAGE, rows.size(), bytes);
   // The widest row sets how far the list scrolls sideways.
   HDC dc = GetDC(list);
-  HGDIOBJ old_font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0)));
+  HGDIOBJ old_font =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0)));
   LONG widest = 0;
   for (const std::string& row : rows) {
     SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));

@@ -4,10 +4,10 @@
 #include <commctrl.h>
 
 #include "catalogue/catalogue.h"
-#include "ui/main_window.h"
 #include "platform/program_info.h"
 #include "platform/stderr_prompt.h"
 #include "platform/window_prompt.h"
+#include "ui/main_window.h"
 
 namespace {
 

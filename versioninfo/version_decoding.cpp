@@ -18,10 +18,14 @@ int32_t HexValue(std::string_view digits) {
   int32_t value = 0;
   for (char c : digits) {
     int digit;
-    if (c >= '0' && c <= '9') digit = c - '0';
-    else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-    else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-    else return 0;
+    if (c >= '0' && c <= '9')
+      digit = c - '0';
+    else if (c >= 'A' && c <= 'F')
+      digit = c - 'A' + 10;
+    else if (c >= 'a' && c <= 'f')
+      digit = c - 'a' + 10;
+    else
+      return 0;
     value = value * 16 + digit;
   }
   return value;
@@ -56,8 +60,11 @@ std::string FileFlagsText(uint32_t flags) {
   static constexpr struct {
     uint32_t bit;
     const char* word;
-  } kWords[] = {{0x01, "Debug "},   {0x04, "Patched "}, {0x02, "Pre-release "},
-                {0x08, "Private "}, {0x20, "Special "}};
+  } kWords[] = {{0x01, "Debug "},
+                {0x04, "Patched "},
+                {0x02, "Pre-release "},
+                {0x08, "Private "},
+                {0x20, "Special "}};
   std::string text;
   for (const auto& entry : kWords)
     if (flags & entry.bit) text += entry.word;
@@ -67,38 +74,64 @@ std::string FileFlagsText(uint32_t flags) {
 std::string FileOSText(uint32_t file_os) {
   std::string text;
   switch (file_os & 0xFFFF) {
-    case 1: text = "Win16 API"; break;
-    case 2: text = "PM16 API"; break;
-    case 3: text = "PM32 API"; break;
-    case 4: text = "Win32 API"; break;
-    default: text = "Unknown API"; break;
+    case 1:
+      text = "Win16 API";
+      break;
+    case 2:
+      text = "PM16 API";
+      break;
+    case 3:
+      text = "PM32 API";
+      break;
+    case 4:
+      text = "Win32 API";
+      break;
+    default:
+      text = "Unknown API";
+      break;
   }
   switch (file_os >> 16) {
-    case 1: text += " on DOS"; break;
-    case 2: text += " on OS2/16"; break;
-    case 3: text += " on OS2/32"; break;
-    case 4: text += " on Windows NT"; break;
+    case 1:
+      text += " on DOS";
+      break;
+    case 2:
+      text += " on OS2/16";
+      break;
+    case 3:
+      text += " on OS2/32";
+      break;
+    case 4:
+      text += " on Windows NT";
+      break;
   }
   return text;
 }
 
 std::string FileTypeText(uint32_t file_type) {
   switch (file_type) {
-    case 0: return "Unknown";
-    case 1: return "Application";
-    case 2: return "DLL";
-    case 3: return "Driver";
-    case 4: return "Font";
-    case 5: return "VXD";
-    case 7: return "Static-link library";
-    default: return "";
+    case 0:
+      return "Unknown";
+    case 1:
+      return "Application";
+    case 2:
+      return "DLL";
+    case 3:
+      return "Driver";
+    case 4:
+      return "Font";
+    case 5:
+      return "VXD";
+    case 7:
+      return "Static-link library";
+    default:
+      return "";
   }
 }
 
 std::string FileSubTypeText(uint32_t file_type, uint32_t file_subtype) {
   static constexpr const char* kDrivers[] = {
-      "Unknown", "Printer", "Keyboard", "Language",    "Display",        "Mouse",
-      "Network", "System",  "Installable", "Sound", "Communications", "Input Method"};
+      "Unknown", "Printer", "Keyboard",    "Language", "Display",        "Mouse",
+      "Network", "System",  "Installable", "Sound",    "Communications", "Input Method"};
   static constexpr const char* kFonts[] = {"Unknown", "Raster", "Vector", "TrueType"};
   switch (file_type) {
     case 3:

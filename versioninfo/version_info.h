@@ -44,7 +44,9 @@ class VersionInfo {
   int32_t FileFlagsRaw() const {
     return static_cast<int32_t>(fixed_.file_flags & fixed_.file_flags_mask);
   }
-  std::string FileFlags() const { return FileFlagsText(fixed_.file_flags & fixed_.file_flags_mask); }
+  std::string FileFlags() const {
+    return FileFlagsText(fixed_.file_flags & fixed_.file_flags_mask);
+  }
   int32_t FileOSRaw() const { return static_cast<int32_t>(fixed_.file_os); }
   std::string FileOS() const { return FileOSText(fixed_.file_os); }
   int32_t FileTypeRaw() const { return static_cast<int32_t>(fixed_.file_type); }

@@ -1,6 +1,5 @@
 // "Prepare Dk Settings": the frontend's settings file.
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include "catalogue/catalogue.h"
@@ -12,13 +11,13 @@
 namespace zeb::testing {
 namespace {
 
-
 class DkSettingsTest : public ::testing::Test {
  protected:
   DkSettingsTest() : catalogue_(prompt_, dir_ / "Zeb") {}
   std::string Expected() const {
     return "[Config]\r\nextension=.zeb\r\npath=" + dir_ / "Zeb" +
-           "\\\r\nexe=Vrelo.exe\r\nsend rom path=1\r\nsend exit keys=0\r\ncommand line options=\r\n";
+           "\\\r\nexe=Vrelo.exe\r\nsend rom path=1\r\nsend exit keys=0\r\ncommand line "
+           "options=\r\n";
   }
 
   TempFolder dir_;

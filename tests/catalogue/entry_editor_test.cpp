@@ -2,13 +2,13 @@
 // the opening fill, Browse to real test games, and what OK writes or refuses.
 #include "catalogue/entry_editor.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "platform/files.h"
 #include "platform/listing.h"
-#include "tests/support/recording_prompt.h"
 #include "tests/support/catalogue_rows.h"
+#include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
 
 namespace zeb {

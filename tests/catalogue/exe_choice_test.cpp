@@ -1,7 +1,7 @@
 // Choosing a game folder's executable from its names.
-#include <gtest/gtest.h>
-
 #include "catalogue/exe_choice.h"
+
+#include <gtest/gtest.h>
 
 namespace zeb {
 namespace {
@@ -22,7 +22,8 @@ TEST(ChooseExecutable, WorkedExamples) {
 
 TEST(ChooseExecutable, APreferredNameWinsOverExclusionsAndOrder) {
   EXPECT_EQ(Chosen("d:\\games\\Zed", {"SETUP.EXE", "zed.exe"}), "zed.exe");
-  EXPECT_EQ(Chosen("d:\\games\\Q", {"run.exe", "Uninstall_Launcher.exe"}), "Uninstall_Launcher.exe");
+  EXPECT_EQ(Chosen("d:\\games\\Q", {"run.exe", "Uninstall_Launcher.exe"}),
+            "Uninstall_Launcher.exe");
   // The games root's own path counts: "GAMES" occurs in it.
   EXPECT_EQ(Chosen("d:\\games\\Q", {"play.exe", "games.exe"}), "games.exe");
   // A file named just ".exe" has an empty base name, which occurs in every path.
@@ -31,9 +32,9 @@ TEST(ChooseExecutable, APreferredNameWinsOverExclusionsAndOrder) {
 }
 
 TEST(ExcludedExecutable, TheTableAndTheTwoWords) {
-  for (const char* name : {"UNINSTALL.EXE", "uninstal.exe", "Setup.exe", "CONFIG.EXE",
-                           "autorun.exe", "IS_DEL.EXE", "unwise.exe", "_isdel.exe",
-                           "uninst.exe", "MySetup2.exe", "xUNINy.exe"})
+  for (const char* name :
+       {"UNINSTALL.EXE", "uninstal.exe", "Setup.exe", "CONFIG.EXE", "autorun.exe", "IS_DEL.EXE",
+        "unwise.exe", "_isdel.exe", "uninst.exe", "MySetup2.exe", "xUNINy.exe"})
     EXPECT_TRUE(IsExcludedExecutable(name)) << name;
   for (const char* name : {"config2.exe", "autorun2.exe", "play.exe", "unwise2.exe", "isdel.exe"})
     EXPECT_FALSE(IsExcludedExecutable(name)) << name;

@@ -1,6 +1,5 @@
 // Start-up, the settings file and the list of entries, on real entry folders.
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include "catalogue/catalogue.h"
@@ -65,7 +64,8 @@ TEST(CatalogueSave, AFailedSaveNamesThePath) {
 
 TEST_F(CatalogueTest, ListsEveryOrdinaryFileButBlacklistEntriesInNameOrder) {
   std::string roms = UseEntryFolder();
-  WriteBytes(roms + "\\sky.zeb", CrLf({"d:\\g\\Sky Race", "sky.exe", "Sky Race", "Example", "1999"}));
+  WriteBytes(roms + "\\sky.zeb",
+             CrLf({"d:\\g\\Sky Race", "sky.exe", "Sky Race", "Example", "1999"}));
   WriteBytes(roms + "\\Alpha.zeb", CrLf({"d:\\g\\A", "Alpha.exe", "Alpha", "", ""}));
   WriteBytes(roms + "\\banned.zeb", CrLf({"NULL", "NULL", "NULL", "NULL", "NULL"}));
   WriteBytes(roms + "\\marker.zeb", CrLf({"NULL", "x.exe", "other", "lines", ""}));
@@ -161,7 +161,8 @@ TEST_F(CatalogueTest, DoubleClickStartsTheGameInItsFolderAndLeavesOursAlone) {
                           dir_ / "games\\Sky\\sky.exe");
   testing::CopyFileOrFail(testing::BuiltProgram("fixtures\\recorder.exe"), dir_ / "sky.exe");
   // Blanks around folder and executable are trimmed for the start.
-  WriteBytes(roms + "\\sky.zeb", CrLf({" " + dir_ / "games\\Sky" + " ", " sky.exe ", "Sky", "", ""}));
+  WriteBytes(roms + "\\sky.zeb",
+             CrLf({" " + dir_ / "games\\Sky" + " ", " sky.exe ", "Sky", "", ""}));
   catalogue_.LoadZEBs();
   ASSERT_EQ(catalogue_.rows().size(), 1u);
   catalogue_.Select(0);
@@ -175,7 +176,8 @@ TEST_F(CatalogueTest, DoubleClickStartsTheGameInItsFolderAndLeavesOursAlone) {
 
   std::string record = dir_ / "games\\Sky\\sky.exe.record";
   for (int i = 0; i < 500 && !AnyFileExists(record); ++i) Sleep(20);
-  EXPECT_EQ(ReadBytes(record), CrLf({"sky.exe", dir_ / "games\\Sky", dir_ / "games\\Sky\\sky.exe"}));
+  EXPECT_EQ(ReadBytes(record),
+            CrLf({"sky.exe", dir_ / "games\\Sky", dir_ / "games\\Sky\\sky.exe"}));
   EXPECT_FALSE(AnyFileExists(dir_ / "sky.exe.record"));
   EXPECT_TRUE(prompt_.messages.empty());
 }

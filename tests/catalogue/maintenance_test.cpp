@@ -1,14 +1,14 @@
 // Clearing the entry folder, removing invalid entries and blacklisting, on real entry folders.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "catalogue/catalogue.h"
 #include "platform/files.h"
 #include "platform/listing.h"
-#include "tests/support/recording_prompt.h"
 #include "tests/support/catalogue_rows.h"
+#include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
 
 namespace zeb::testing {

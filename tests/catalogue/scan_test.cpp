@@ -1,6 +1,5 @@
 // "Generate ZEB Files" over a real games root made of fixture games, and the entry writer.
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include "catalogue/catalogue.h"
@@ -63,8 +62,8 @@ TEST_F(ScanTest, ChoosesOneExecutablePerGameAndWritesItsEntry) {
 
   catalogue_.GenerateZEBFiles();
   EXPECT_TRUE(prompt_.messages.empty());
-  EXPECT_EQ(EntryFiles(), (Lines{"a.zeb", "GameLauncher.zeb", "play.zeb", "RACE.zeb", "tanks.zeb",
-                                 "zed.zeb"}));
+  EXPECT_EQ(EntryFiles(),
+            (Lines{"a.zeb", "GameLauncher.zeb", "play.zeb", "RACE.zeb", "tanks.zeb", "zed.zeb"}));
   EXPECT_EQ(Entry("RACE.zeb"),
             CrLf({root_ + "\\Sky Race", "RACE.EXE", "Foo Racing", "Foo Inc.", "1999"}));
   EXPECT_EQ(Entry("play.zeb"), CrLf({root_ + "\\Tanks1", "play.exe", "Tanks1", "", ""}));

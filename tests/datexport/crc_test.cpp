@@ -25,7 +25,6 @@ Bytes RandomBytes(size_t count, uint32_t seed) {
   return bytes;
 }
 
-
 TEST(clsCRC, CheckValuesOfBothAlgorithms) {
   clsCRC crc;
   EXPECT_EQ(crc.CalculateString("123456789"), -873187034);

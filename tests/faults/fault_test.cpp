@@ -4,7 +4,6 @@
 // operation must end, lose nothing, and leave each file as it was or as the completed
 // operation makes it.
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <map>
@@ -12,14 +11,14 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/entry_editor.h"
-#include "ui/main_window.h"
-#include "ui/resource.h"
 #include "platform/files.h"
 #include "platform/listing.h"
-#include "tests/support/recording_prompt.h"
 #include "platform/unique_handle.h"
 #include "tests/support/catalogue_rows.h"
+#include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
+#include "ui/main_window.h"
+#include "ui/resource.h"
 
 namespace zeb::testing {
 namespace {
@@ -32,7 +31,8 @@ class FaultTest : public ::testing::Test {
 
   // Points the settings at folders below base, which are made.
   void UseFolders(const std::string& base) {
-    for (const char* folder : {"games", "roms", "dats", "DK\\cfgs"}) MakeFolders(base + "\\" + folder);
+    for (const char* folder : {"games", "roms", "dats", "DK\\cfgs"})
+      MakeFolders(base + "\\" + folder);
     catalogue_.settings() = {base + "\\games\\", base + "\\roms\\", base + "\\dats\\",
                              base + "\\DK\\"};
   }
@@ -124,8 +124,8 @@ TEST_F(FaultTest, DamagedEntryFilesStopNothingAndLoseNothing) {
   prompt_.messages.clear();
   catalogue_.MakeDatFile();
   ASSERT_EQ(prompt_.messages.size(), 1u);
-  EXPECT_TRUE(MessageNames("binary.zeb") || MessageNames("empty.zeb") ||
-              MessageNames("locked.zeb")) << prompt_.messages[0].text;
+  EXPECT_TRUE(MessageNames("binary.zeb") || MessageNames("empty.zeb") || MessageNames("locked.zeb"))
+      << prompt_.messages[0].text;
   EXPECT_EQ(ReadBytes(dir_ / "dats\\PC.dat"), "the old DAT\r\n");
 
   // Removing invalid entries deletes the empty, binary and long files (their games are
@@ -178,7 +178,9 @@ TEST_F(FaultTest, PathsLongerThan260CharactersWork) {
 }
 
 TEST_F(FaultTest, NamesInTheUpperHalfOfTheCodePage) {
-  UseFolders(dir_ / "Entr\xe9" "es");
+  UseFolders(dir_ /
+             "Entr\xe9"
+             "es");
   Game("Caf\xe9\\Caf\xe9.exe", "sample_skyrace");
   catalogue_.GenerateZEBFiles();
   std::string roms = Roms();
@@ -188,7 +190,9 @@ TEST_F(FaultTest, NamesInTheUpperHalfOfTheCodePage) {
   catalogue_.RemoveInvalidEntries();
   EXPECT_EQ(EntryNames(), (Lines{"Caf\xe9.zeb"}));
   catalogue_.MakeDatFile();
-  EXPECT_NE(ReadBytes(dir_ / "Entr\xe9" "es\\dats\\PC.dat").find("\tname Caf\xe9\r\n"),
+  EXPECT_NE(ReadBytes(dir_ / "Entr\xe9"
+                             "es\\dats\\PC.dat")
+                .find("\tname Caf\xe9\r\n"),
             std::string::npos);
   EXPECT_TRUE(prompt_.messages.empty());
 }

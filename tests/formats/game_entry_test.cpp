@@ -1,9 +1,10 @@
 // The game entry's forms (entry file name, lines, list row, blacklist entry), what an entry
 // file's lines say, and the settings file lines.
+#include "formats/game_entry.h"
+
 #include <gtest/gtest.h>
 
 #include "formats/entry_file.h"
-#include "formats/game_entry.h"
 #include "formats/settings_file.h"
 
 namespace zeb {

@@ -39,8 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<std::string> settings = zeb::SettingsLines(zeb::SettingsFromLines(settings_lines));
   FUZZ_CHECK(settings.size() == 4);
   for (size_t i = 0; i < 4; ++i) {
-    if (i < settings_lines.size()) FUZZ_CHECK(settings[i] == settings_lines[i]);
-    else FUZZ_CHECK(settings[i] == (settings_lines.empty() ? "" : settings_lines.back()));
+    if (i < settings_lines.size())
+      FUZZ_CHECK(settings[i] == settings_lines[i]);
+    else
+      FUZZ_CHECK(settings[i] == (settings_lines.empty() ? "" : settings_lines.back()));
   }
 
   std::string name;

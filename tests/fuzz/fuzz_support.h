@@ -6,12 +6,12 @@
 #include <string_view>
 #include <vector>
 
-#define FUZZ_CHECK(condition)                                                        \
-  do {                                                                               \
-    if (!(condition)) {                                                              \
+#define FUZZ_CHECK(condition)                                                            \
+  do {                                                                                   \
+    if (!(condition)) {                                                                  \
       std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition); \
-      std::abort();                                                                  \
-    }                                                                                \
+      std::abort();                                                                      \
+    }                                                                                    \
   } while (0)
 
 // Cuts the fuzzer's input into pieces at NUL bytes (at most max_pieces; the rest stays in

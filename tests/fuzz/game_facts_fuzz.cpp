@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<std::string_view> texts = Pieces(data, size, 3);
   zeb::GameFacts facts = zeb::DeriveGameFacts(texts[0], texts[1], texts[2]);
   // No fact can break an entry file or a list row.
-  for (const std::string* fact : {&facts.game_name, &facts.copyright, &facts.manufacturer, &facts.year}) {
+  for (const std::string* fact :
+       {&facts.game_name, &facts.copyright, &facts.manufacturer, &facts.year}) {
     for (char c : *fact) FUZZ_CHECK(c != '|' && static_cast<unsigned char>(c) >= 32);
     FUZZ_CHECK(IsTrimmed(*fact));
   }

@@ -1,8 +1,8 @@
 // The launcher's command-line rules: which entry file a command line names and which options
 // reach the game.
-#include <gtest/gtest.h>
-
 #include "launcher/command_rules.h"
+
+#include <gtest/gtest.h>
 
 namespace zeb {
 namespace {

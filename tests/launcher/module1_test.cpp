@@ -1,19 +1,18 @@
 // vrelo's start routine in-process, on real entry files and real game processes. The games
 // here end at once; vrelo_test.cpp holds a game open to see the wait.
-#include <windows.h>
+#include "launcher/module1.h"
 
+#include <windows.h>
 #include <gtest/gtest.h>
 
-#include "launcher/module1.h"
 #include "platform/files.h"
 #include "platform/program_info.h"
-#include "tests/support/recording_prompt.h"
 #include "platform/unique_handle.h"
+#include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
 
 namespace zeb::testing {
 namespace {
-
 
 constexpr char kGame[] = "Sky Race";
 

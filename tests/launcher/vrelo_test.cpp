@@ -2,7 +2,6 @@
 // command-line text. The games are copies of the recorder fixture, which writes down how it
 // was started and stays alive while its ".hold" file exists.
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include "launcher/module1.h"
@@ -15,8 +14,6 @@
 
 namespace zeb::testing {
 namespace {
-
-
 
 constexpr DWORD kTimeoutMs = 30000;
 // How long a process gets to do what it must not do.

@@ -1,13 +1,14 @@
 // Unexpected failures become an "Error: " message and the caller goes on.
+#include "platform/failure_report.h"
+
 #include <gtest/gtest.h>
 
 #include <new>
 #include <stdexcept>
 #include <system_error>
 
-#include "platform/failure_report.h"
-#include "tests/support/recording_prompt.h"
 #include "platform/text_rules.h"
+#include "tests/support/recording_prompt.h"
 
 namespace zeb::testing {
 namespace {
@@ -23,7 +24,8 @@ TEST(RunReportingFailures, ShowsTheDescriptionAndNumberAndReturns) {
   RunReportingFailures(prompt, "Title", [] { throw 42; });
   RunReportingFailures(prompt, "Title", [&] { after = true; });
   ASSERT_EQ(prompt.messages.size(), 4u);
-  EXPECT_TRUE(prompt.messages[0].text.starts_with("Error: Reading the resource")) << prompt.messages[0].text;
+  EXPECT_TRUE(prompt.messages[0].text.starts_with("Error: Reading the resource"))
+      << prompt.messages[0].text;
   EXPECT_TRUE(prompt.messages[0].text.ends_with(" (5)")) << prompt.messages[0].text;
   EXPECT_EQ(prompt.messages[1].text, "Error: Not enough memory (14)");
   EXPECT_EQ(prompt.messages[2].text, "Error: Odd data (1359)");

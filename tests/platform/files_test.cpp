@@ -1,9 +1,9 @@
 // Listings, text files and starting programs, on real files in a temporary folder.
-#include <windows.h>
+#include "platform/files.h"
 
+#include <windows.h>
 #include <gtest/gtest.h>
 
-#include "platform/files.h"
 #include "platform/listing.h"
 #include "platform/process.h"
 #include "tests/support/temp_folder.h"
@@ -219,8 +219,9 @@ TEST(StartProgram, RunsTheNamedFileInTheGivenFolderWithTheGivenCommandText) {
   MakeFolders(dir / "game");
   testing::CopyFileOrFail(testing::BuiltProgram("fixtures\\recorder.exe"), dir / "game\\play.exe");
   unique_handle process;
-  ASSERT_TRUE(StartProgram(dir / "game\\play.exe", "play.exe -fast", SW_SHOWNORMAL,
-                           dir / "game", &process).ok());
+  ASSERT_TRUE(
+      StartProgram(dir / "game\\play.exe", "play.exe -fast", SW_SHOWNORMAL, dir / "game", &process)
+          .ok());
   ASSERT_TRUE(process);
   ASSERT_EQ(WaitForSingleObject(process.get(), 20000), WAIT_OBJECT_0);
   EXPECT_EQ(ReadBytes(dir / "game\\play.exe.record"),

@@ -47,7 +47,8 @@ TEST(CountCompleteLines, CountsPieceByPieceWithoutCountingAHalfCrLf) {
 }
 
 TEST(NameRules, OrderIgnoresCaseAndIsTotal) {
-  std::vector<std::string> names = {"b.zeb", "A.zeb", "a.zeb", "C.zeb", "_x.zeb", "10.zeb", "9.zeb"};
+  std::vector<std::string> names = {"b.zeb",  "A.zeb",  "a.zeb", "C.zeb",
+                                    "_x.zeb", "10.zeb", "9.zeb"};
   SortNames(names);
   EXPECT_EQ(names, (Lines{"10.zeb", "9.zeb", "A.zeb", "a.zeb", "b.zeb", "C.zeb", "_x.zeb"}));
   EXPECT_TRUE(NameLess("abc", "ABCD"));

@@ -2,10 +2,8 @@
 
 namespace zeb::testing {
 
-
 unique_handle StartWithArguments(const std::string& program, const std::string& arguments,
-                                 const std::string& current_folder,
-                                 const std::string& error_file) {
+                                 const std::string& current_folder, const std::string& error_file) {
   std::string command = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;

@@ -74,8 +74,9 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
 }
 
 std::string ReadBytes(const std::string& path) {
-  HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file =
+      CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return "";
   std::string bytes;
   char buffer[65536];
@@ -96,7 +97,8 @@ void SetAttributes(const std::string& path, unsigned long add, unsigned long rem
   if (attributes == INVALID_FILE_ATTRIBUTES) Fail("no file " + path);
   attributes = (attributes | add) & ~remove;
   if (attributes == 0) attributes = FILE_ATTRIBUTE_NORMAL;
-  if (!SetFileAttributesW(WidePath(path).c_str(), attributes)) Fail("cannot set attributes of " + path);
+  if (!SetFileAttributesW(WidePath(path).c_str(), attributes))
+    Fail("cannot set attributes of " + path);
 }
 
 std::string TestProgramFolder() { return ProgramFolder(); }
@@ -106,7 +108,8 @@ std::string BuiltProgram(const std::string& relative_path) {
 }
 
 void CopyFileOrFail(const std::string& from, const std::string& to) {
-  if (!CopyFileW(WidePath(from).c_str(), WidePath(to).c_str(), FALSE)) Fail("cannot copy " + from + " to " + to);
+  if (!CopyFileW(WidePath(from).c_str(), WidePath(to).c_str(), FALSE))
+    Fail("cannot copy " + from + " to " + to);
 }
 
 bool WaitForFile(const std::string& path, unsigned long timeout_ms) {

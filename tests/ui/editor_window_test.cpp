@@ -1,15 +1,15 @@
 // The real entry editor, opened from the real main window in this process: its controls,
 // keys and buttons, and what it writes; and the maintenance buttons of the main window.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <tuple>
 
-#include "ui/main_window.h"
-#include "ui/resource.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_lookup.h"
+#include "ui/main_window.h"
+#include "ui/resource.h"
 
 namespace zeb::testing {
 namespace {

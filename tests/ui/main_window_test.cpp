@@ -1,19 +1,18 @@
 // The real main window, made in this process: its controls, start-up from "config.cfg",
 // the list and the details, and saving at close.
-#include <windows.h>
+#include "ui/main_window.h"
 
+#include <windows.h>
 #include <gtest/gtest.h>
 
-#include "ui/main_window.h"
-#include "ui/resource.h"
 #include "platform/unique_handle.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_lookup.h"
+#include "ui/resource.h"
 
 namespace zeb::testing {
 namespace {
-
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -86,9 +85,10 @@ TEST_F(MainWindowTest, HasEveryControlWithItsCaption) {
 
 TEST_F(MainWindowTest, TabGoesThroughTheSettingsTheButtonsAndTheList) {
   Open();
-  const int order[] = {IDC_txtGamePaths, IDC_txtZEBpath, IDC_txtDatPath, IDC_txtDkPath,   IDC_Command1,
-                       IDC_cmdValZEB,    IDC_cmdClear,   IDC_cmdMakeDat, IDC_cmdDkSet,    IDC_List1,
-                       IDC_cmdAddEntry,  IDC_Command2,   IDC_cmdBlacklist};
+  const int order[] = {IDC_txtGamePaths, IDC_txtZEBpath, IDC_txtDatPath,  IDC_txtDkPath,
+                       IDC_Command1,     IDC_cmdValZEB,  IDC_cmdClear,    IDC_cmdMakeDat,
+                       IDC_cmdDkSet,     IDC_List1,      IDC_cmdAddEntry, IDC_Command2,
+                       IDC_cmdBlacklist};
   HWND item = Item(order[0]);
   for (size_t i = 1; i < std::size(order); ++i) {
     item = GetNextDlgTabItem(window_->hwnd(), item, FALSE);

@@ -56,8 +56,8 @@ TEST(FileOSText, ApiThenSystem) {
 }
 
 TEST(FileTypeText, EveryValue) {
-  const char* expected[] = {"Unknown", "Application", "DLL", "Driver", "Font",
-                            "VXD",     "",            "Static-link library", ""};
+  const char* expected[] = {"Unknown", "Application",         "DLL", "Driver", "Font", "VXD",
+                            "",        "Static-link library", ""};
   for (uint32_t type = 0; type < std::size(expected); ++type)
     EXPECT_EQ(FileTypeText(type), expected[type]) << type;
   EXPECT_EQ(FileTypeText(0xFFFFFFFF), "");
@@ -83,8 +83,10 @@ TEST(FileSubTypeText, DependsOnTheFileType) {
 TEST(ReadsAsNumber, OptionalSignThenDigitsOnly) {
   for (const char* yes : {"1999", "0", "+7", "-5", "007", "123456789012345678901234567890"})
     EXPECT_TRUE(ReadsAsNumber(yes)) << yes;
-  for (const char* no : {"", "+", "-", "(c)1999", "\xa9" "1999", "1998-2001", "19.99", "1e3",
-                         "1,999", " 1999", "1999.", "--5", "0x10"})
+  for (const char* no : {"", "+", "-", "(c)1999",
+                         "\xa9"
+                         "1999",
+                         "1998-2001", "19.99", "1e3", "1,999", " 1999", "1999.", "--5", "0x10"})
     EXPECT_FALSE(ReadsAsNumber(no)) << no;
 }
 

@@ -1,16 +1,15 @@
 // The version reader over real executables whose .rc files are in tests/fixtures, built for
 // both x86_64 and i686.
-#include <windows.h>
+#include "versioninfo/version_info.h"
 
+#include <windows.h>
 #include <gtest/gtest.h>
 
 #include "platform/name_rules.h"
 #include "tests/support/temp_folder.h"
-#include "versioninfo/version_info.h"
 
 namespace zeb::testing {
 namespace {
-
 
 class VersionInfoTest : public ::testing::TestWithParam<const char*> {
  protected:
@@ -27,9 +26,9 @@ class VersionInfoTest : public ::testing::TestWithParam<const char*> {
 void ExpectAllTextsEmpty(const VersionInfo& info) {
   for (const std::string& text :
        {info.CompanyName(), info.FileDescription(), info.FileVersion(), info.InternalName(),
-        info.LegalCopyright(), info.OriginalFileName(), info.ProductName(),
-        info.ProductVersion(), info.LegalTrademarks(), info.LegalTrademarks1(),
-        info.LegalTrademarks2(), info.Comments(), info.PrivateBuild(), info.SpecialBuild()})
+        info.LegalCopyright(), info.OriginalFileName(), info.ProductName(), info.ProductVersion(),
+        info.LegalTrademarks(), info.LegalTrademarks1(), info.LegalTrademarks2(), info.Comments(),
+        info.PrivateBuild(), info.SpecialBuild()})
     EXPECT_EQ(text, "");
 }
 
