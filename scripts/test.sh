@@ -1,10 +1,14 @@
 #!/bin/sh
-# Installs what is missing, builds everything and runs every test: the pure rules natively
-# under the sanitizers, the fuzzers for a bounded time, then every test program under Wine
-# (with a virtual display), for the 64-bit and the 32-bit build, and the release check.
+# Installs what is missing, checks the formatting, builds everything and runs every test:
+# the pure rules natively under the sanitizers, the fuzzers for a bounded time, then every
+# test program under Wine (with a virtual display), for the 64-bit and the 32-bit build, and
+# the release check.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/deps.sh
+
+# The sources as .clang-format lays them out (scripts/format.sh mends them).
+scripts/format.sh --check
 
 cmake --preset native
 cmake --build --preset native
