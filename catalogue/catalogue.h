@@ -2,11 +2,13 @@
 // The catalogue as the main window holds it: the four settings, the list of entries and the
 // selected entry, with the operations behind the window's buttons. The window only copies
 // texts in and out; every rule lives here, where tests call it directly.
+#include <mutex>
 #include <string>
 #include <vector>
 
 #include "formats/game_entry.h"
 #include "formats/settings_file.h"
+#include "platform/progress.h"
 #include "platform/prompt.h"
 #include "platform/status.h"
 #include "versioninfo/game_facts.h"
@@ -47,7 +49,23 @@ class Catalogue {
   // The fields shown in "Current Selection:": while a row is selected, its fields;
   // afterwards they keep the last selected row's.
   const GameEntry& details() const { return details_; }
-  Prompt& prompt() { return prompt_; }
+  // What the last command did, in a line for the window's progress row ("2,000 game
+  // folders: 1,950 new entries"); empty until a command has run.
+  const std::string& outcome() const { return outcome_; }
+  void set_outcome(std::string outcome) { outcome_ = std::move(outcome); }
+
+  // Where every message and question goes. A window may put a prompt of its own in front of
+  // the one the catalogue was made with (and must put the old one back).
+  Prompt& prompt() { return *prompt_; }
+  void set_prompt(Prompt* prompt) { prompt_ = prompt; }
+
+  // How far long work has come, and whether the user wants it stopped: the scan, the entry
+  // writer, the maintenance commands and the DAT export report to it and stop after the
+  // current item; LoadZEBs reports but never stops, so the list always shows the disk.
+  // Null restores the default, which nobody watches.
+  void set_progress(Progress* progress) { progress_ = progress ? progress : &no_progress_; }
+  // How many game folders the scan looks at side by side (at least one).
+  void set_scan_threads(unsigned threads) { scan_threads_ = threads == 0 ? 1 : threads; }
 
   // --- The list view ----------------------------------------------------------------------
   // Rebuilds the rows from the entry folder: every ordinary file but blacklist entries.
@@ -85,6 +103,8 @@ class Catalogue {
   // as an "Error: " message and the call returns normally.
   void GetVersionInfo(const std::string& path);
   const GameFacts& facts() const { return facts_; }
+  // The same facts, returned: safe to call from several threads of the scan at once.
+  GameFacts ReadGameFacts(const std::string& path);
 
   // --- Maintenance ------------------------------------------------------------------------
   // Each one asks nothing and ends with LoadZEBs. A file that cannot be deleted is passed
@@ -108,8 +128,18 @@ class Catalogue {
  private:
   void ClearRows();
   void AddRow(std::string row);
+  // Progress and prompts from the scan's threads go through here one at a time.
+  void Step(const char* activity, size_t done, size_t total, const std::string& item);
+  void ShowMessage(const std::string& text);
+  // Writes the rows' new entry files; gives back how many were made.
+  size_t WriteNewEntries();
 
-  Prompt& prompt_;
+  Prompt* prompt_;
+  NoProgress no_progress_;
+  Progress* progress_ = &no_progress_;
+  std::recursive_mutex report_mutex_;
+  unsigned scan_threads_;
+  std::string outcome_;
   std::string program_folder_;
   Settings settings_;
   std::vector<std::string> rows_;

@@ -17,9 +17,9 @@ void Catalogue::MakeDKcfg() {
   std::string path = settings_.dk_path + "cfgs\\PC.cfg";
   // Written beside and put in place, so a failure leaves an existing file as it was.
   Status written = ReplaceTextFile(path, DkSettingsLines(program_folder_));
+  outcome_ = written.ok() ? path + " written" : path + " was not written";
   if (!written.ok())
-    prompt_.ShowMessage("The Dragon King settings file could not be written. " + written.message(),
-                        kAppTitle);
+    ShowMessage("The Dragon King settings file could not be written. " + written.message());
 }
 
 }  // namespace zeb

@@ -91,6 +91,10 @@ bool EntryEditor::Ok() {
     }
     return false;
   }
+  std::string outcome = new_path.substr(new_path.find_last_of('\\') + 1) + " written";
+  if (replaces_exe)
+    outcome += ", " + old_path.substr(old_path.find_last_of('\\') + 1) + " blacklisted";
+  catalogue_.set_outcome(outcome);
   catalogue_.LoadZEBs();
   return true;
 }

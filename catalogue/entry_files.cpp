@@ -9,10 +9,9 @@ bool Catalogue::EntryFilePath(const std::string& exe_name, std::string* path) {
   std::string name;
   if (!EntryFileName(exe_name, &name)) {
     path->clear();
-    prompt_.ShowMessage("The executable name \"" + exe_name +
-                            "\" is shorter than three characters, so no entry file can be "
-                            "named after it. Nothing was written.",
-                        kAppTitle);
+    ShowMessage("The executable name \"" + exe_name +
+                "\" is shorter than three characters, so no entry file can be "
+                "named after it. Nothing was written.");
     return false;
   }
   // The setting is used as typed: it is expected to end in "\".
@@ -23,7 +22,7 @@ bool Catalogue::EntryFilePath(const std::string& exe_name, std::string* path) {
 bool Catalogue::OverwriteEntryFile(const std::string& path, const std::vector<std::string>& lines) {
   Status written = ReplaceTextFile(path, lines);
   if (written.ok()) return true;
-  prompt_.ShowMessage("The entry file was not written. " + written.message(), kAppTitle);
+  ShowMessage("The entry file was not written. " + written.message());
   return false;
 }
 

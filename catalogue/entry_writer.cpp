@@ -6,31 +6,37 @@
 
 namespace zeb {
 
-void Catalogue::List2ZEB() {
+void Catalogue::List2ZEB() { WriteNewEntries(); }
+
+size_t Catalogue::WriteNewEntries() {
   std::string& folder = settings_.zeb_path;
-  if (folder.empty()) return;
+  if (folder.empty()) return 0;
   // The field itself keeps the added "\", so it is shown and saved too.
   if (folder.back() != '\\') folder += '\\';
   // Only the last level is made; the folder that should hold it must exist.
   if (!FolderExists(folder)) CreateOneFolder(folder);
   if (!FolderExists(folder)) {
-    prompt_.ShowMessage("Unable to create ZEB directory!!!", kAppTitle);
-    return;
+    ShowMessage("Unable to create ZEB directory!!!");
+    return 0;
   }
 
   std::vector<std::string> not_written;
   std::string reason;
+  size_t written = 0;
   {
     NewFileWriter writer(folder);
-    for (const std::string& row : rows_) {
+    for (size_t i = 0; i < rows_.size() && !progress_->StopRequested(); ++i) {
       // Every piece becomes a line, and the second names the executable.
-      std::vector<std::string> parts = SplitRow(row);
+      std::vector<std::string> parts = SplitRow(rows_[i]);
       std::string name;
       if (parts.size() < 2 || !EntryFileName(parts[1], &name)) continue;
+      Step("Writing entry files", i + 1, rows_.size(), name);
       // An existing entry (edited, blacklisted, or another game's) always wins.
       if (writer.Exists(name)) continue;
       Status status;
-      if (writer.Create(name, parts, &status) == CreateOnceResult::kFailed) {
+      CreateOnceResult result = writer.Create(name, parts, &status);
+      if (result == CreateOnceResult::kCreated) ++written;
+      if (result == CreateOnceResult::kFailed) {
         not_written.push_back(name);
         if (reason.empty()) reason = status.message();
       }
@@ -39,10 +45,10 @@ void Catalogue::List2ZEB() {
   if (!not_written.empty()) {
     std::string names;
     for (const std::string& name : not_written) names += "\n" + name;
-    prompt_.ShowMessage("These entry files could not be written:" + names + "\n\n" + reason,
-                        kAppTitle);
+    ShowMessage("These entry files could not be written:" + names + "\n\n" + reason);
   }
   LoadZEBs();
+  return written;
 }
 
 }  // namespace zeb

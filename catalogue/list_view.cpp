@@ -29,7 +29,10 @@ void Catalogue::LoadZEBs() {
   FileListing listing;
   if (!ListFiles(folder, "*.*", &listing).ok()) return;
   rows_.reserve(listing.names.size());
-  for (const std::string& name : listing.names) {
+  for (size_t i = 0; i < listing.names.size(); ++i) {
+    const std::string& name = listing.names[i];
+    // The list must show the disk, so reading is reported but never stopped.
+    Step("Reading entries", i + 1, listing.names.size(), name);
     // A file that cannot be read is passed over; one with fewer than five lines is listed
     // with the missing fields empty.
     EntryFile file = ReadEntryFile(listing.folder + "\\" + name);
@@ -55,7 +58,12 @@ void Catalogue::StartSelectedGame() {
   // The game gets its own folder as current folder; ours stays where it is, so relative
   // settings such as "roms\" keep pointing where they did.
   Status started = StartProgram(ProgramFileIn(folder, exe), exe, SW_SHOWNORMAL, folder);
-  if (!started.ok()) prompt_.ShowMessage(started.message(), kAppTitle);
+  if (!started.ok()) {
+    ShowMessage(started.message());
+    outcome_ = exe + " could not be started";
+    return;
+  }
+  outcome_ = exe + " started";
 }
 
 }  // namespace zeb

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/progress_text.h"
 #include "formats/entry_file.h"
 #include "platform/files.h"
 #include "platform/listing.h"
@@ -41,6 +42,14 @@ FileLookup LookUpExecutable(const std::string& folder, const std::string& exe) {
   return exe.empty() ? FileLookup::kMissing : LookUpFile(folder + "\\" + exe);
 }
 
+std::string FileNameOf(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
+
+// "Stopped after 12 of 300 files: " when the user stopped the work, else nothing.
+std::string StoppedAfter(size_t looked_at, size_t total, const char* what) {
+  if (looked_at >= total) return "";
+  return "Stopped after " + CountText(looked_at) + " of " + CountText(total) + " " + what + ": ";
+}
+
 }  // namespace
 
 void Catalogue::ClearZEBs() {
@@ -49,12 +58,21 @@ void Catalogue::ClearZEBs() {
   std::vector<std::string> failures;
   Status listed = EntryFolderFiles(settings_.zeb_path, &paths);
   if (!listed.ok()) failures.push_back(listed.message());
-  for (const std::string& path : paths) {
+  size_t deleted_count = 0, looked_at = 0;
+  for (; looked_at < paths.size() && !progress_->StopRequested(); ++looked_at) {
+    const std::string& path = paths[looked_at];
+    Step("Deleting", looked_at + 1, paths.size(), FileNameOf(path));
     Status deleted = DeleteOneFile(path);
-    if (!deleted.ok()) failures.push_back(deleted.message());
+    if (deleted.ok())
+      ++deleted_count;
+    else
+      failures.push_back(deleted.message());
   }
-  ReportLeftFiles(prompt_, failures);
+  ReportLeftFiles(prompt(), failures);
   LoadZEBs();
+  outcome_ = StoppedAfter(looked_at, paths.size(), "files") + CountText(deleted_count) +
+             (deleted_count == 1 ? " file deleted from " : " files deleted from ") +
+             settings_.zeb_path;
 }
 
 void Catalogue::RemoveInvalidEntries() {
@@ -63,7 +81,10 @@ void Catalogue::RemoveInvalidEntries() {
   Status listed = EntryFolderFiles(settings_.zeb_path, &paths);
   if (!listed.ok()) failures.push_back(listed.message());
   std::vector<std::string> unreachable;
-  for (const std::string& path : paths) {
+  size_t removed = 0, looked_at = 0;
+  for (; looked_at < paths.size() && !progress_->StopRequested(); ++looked_at) {
+    const std::string& path = paths[looked_at];
+    Step("Checking", looked_at + 1, paths.size(), FileNameOf(path));
     // A file that cannot be read cannot be judged, so it stays; so does a blacklist entry.
     EntryFile file = ReadEntryFile(path);
     if (file.kind == EntryFileKind::kUnreadable || file.kind == EntryFileKind::kBlacklist) continue;
@@ -76,17 +97,23 @@ void Catalogue::RemoveInvalidEntries() {
       continue;
     }
     Status deleted = DeleteOneFile(path);
-    if (!deleted.ok()) failures.push_back(deleted.message());
+    if (deleted.ok())
+      ++removed;
+    else
+      failures.push_back(deleted.message());
   }
-  ReportLeftFiles(prompt_, failures);
+  ReportLeftFiles(prompt(), failures);
   if (!unreachable.empty()) {
     std::string text =
         "These entries were kept because their game's drive or network folder "
         "cannot be reached:";
     for (const std::string& path : unreachable) text += "\r\n" + path;
-    prompt_.ShowMessage(text, kAppTitle);
+    ShowMessage(text);
   }
   LoadZEBs();
+  outcome_ = StoppedAfter(looked_at, paths.size(), "entry files") + CountText(removed) +
+             (removed == 1 ? " invalid entry removed" : " invalid entries removed");
+  if (!unreachable.empty()) outcome_ += ", " + CountText(unreachable.size()) + " kept unreachable";
 }
 
 void Catalogue::Blacklist() {
@@ -94,7 +121,7 @@ void Catalogue::Blacklist() {
   // The details hold the selected row's fields.
   std::string path;
   if (!EntryFilePath(details_.exe, &path)) return;
-  OverwriteEntryFile(path, BlacklistLines());
+  if (OverwriteEntryFile(path, BlacklistLines())) outcome_ = FileNameOf(path) + " blacklisted";
   LoadZEBs();
 }
 

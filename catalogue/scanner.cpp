@@ -1,9 +1,14 @@
 // The folder scan behind "Generate ZEB Files": one game per sub-folder of the games root,
 // one executable chosen per game, the game named from its version resource.
+#include <atomic>
+#include <optional>
+
 #include "catalogue/catalogue.h"
 #include "catalogue/exe_choice.h"
+#include "catalogue/progress_text.h"
 #include "formats/game_entry.h"
 #include "platform/listing.h"
+#include "platform/parallel.h"
 #include "platform/text_rules.h"
 
 namespace zeb {
@@ -39,21 +44,41 @@ void Catalogue::GenerateZEBFiles() {
                                : ListFolders(root, &game_folders);
   if (!listed.ok()) {
     // Nothing is written; the list shows the catalogue on disk again.
-    prompt_.ShowMessage(
-        "The games root folder \"" + root + "\" cannot be read. " + listed.message(), kAppTitle);
+    ShowMessage("The games root folder \"" + root + "\" cannot be read. " + listed.message());
     LoadZEBs();
+    outcome_ = "Nothing was written: the games root folder cannot be read.";
     return;
   }
 
-  for (const std::string& game_folder : game_folders) {
-    std::string scanned, exe;
-    if (!FindGameExecutable(game_folder, &scanned, &exe)) continue;
-    std::string name = scanned.substr(scanned.find_last_of('\\') + 1);
-    GetVersionInfo(scanned + "\\" + exe);
-    if (!facts_.game_name.empty()) name = facts_.game_name;
-    AddRow(GameEntry{scanned, exe, name, facts_.manufacturer, facts_.year}.ToRow());
-  }
-  List2ZEB();
+  // The game folders are looked at side by side; each one's row waits in its own place, so
+  // the rows keep the order of the folders.
+  const size_t total = game_folders.size();
+  std::vector<std::optional<GameEntry>> found(total);
+  std::atomic<size_t> done{0};
+  size_t scanned = ParallelForInOrder(
+      total, scan_threads_, [this] { return progress_->StopRequested(); },
+      [&](size_t i) {
+        const std::string& game_folder = game_folders[i];
+        std::string shown = game_folder.substr(game_folder.find_last_of('\\') + 1);
+        std::string folder, exe;
+        if (FindGameExecutable(game_folder, &folder, &exe)) {
+          GameFacts facts = ReadGameFacts(folder + "\\" + exe);
+          std::string name = facts.game_name.empty() ? folder.substr(folder.find_last_of('\\') + 1)
+                                                     : facts.game_name;
+          found[i] = GameEntry{folder, exe, name, facts.manufacturer, facts.year};
+          shown = name;
+        }
+        Step("Scanning", ++done, total, shown);
+      });
+  for (size_t i = 0; i < scanned; ++i)
+    if (found[i]) AddRow(found[i]->ToRow());
+
+  bool stopped = scanned < total;
+  size_t written = WriteNewEntries();
+  std::string what =
+      stopped ? "Stopped after " + CountText(scanned) + " of " + CountText(total) + " game folders"
+              : CountText(total) + " game folders";
+  outcome_ = what + ": " + CountText(written) + (written == 1 ? " new entry" : " new entries");
 }
 
 }  // namespace zeb

@@ -12,10 +12,11 @@ bool Catalogue::UnattendedBuildApplies(const std::string& arguments) const {
 
 void Catalogue::RunUnattendedBuild() {
   // A step that fails reports through the prompt and is abandoned; the next still runs.
-  RunReportingFailures(prompt_, kAppTitle, [this] { GenerateZEBFiles(); });
-  RunReportingFailures(prompt_, kAppTitle, [this] { RemoveInvalidEntries(); });
-  RunReportingFailures(prompt_, kAppTitle, [this] { MakeDatFile(); });
-  if (!settings_.dk_path.empty()) RunReportingFailures(prompt_, kAppTitle, [this] { MakeDKcfg(); });
+  RunReportingFailures(prompt(), kAppTitle, [this] { GenerateZEBFiles(); });
+  RunReportingFailures(prompt(), kAppTitle, [this] { RemoveInvalidEntries(); });
+  RunReportingFailures(prompt(), kAppTitle, [this] { MakeDatFile(); });
+  if (!settings_.dk_path.empty())
+    RunReportingFailures(prompt(), kAppTitle, [this] { MakeDKcfg(); });
 }
 
 }  // namespace zeb

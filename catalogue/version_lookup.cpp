@@ -5,14 +5,22 @@
 
 namespace zeb {
 
-void Catalogue::GetVersionInfo(const std::string& path) {
-  facts_ = GameFacts();
-  RunReportingFailures(prompt_, kAppTitle, [&] {
+GameFacts Catalogue::ReadGameFacts(const std::string& path) {
+  GameFacts facts;
+  try {
     // One reader per file, so nothing of an earlier file can leak into these facts.
     VersionInfo reader;
     reader.Filename(path);
-    facts_ = DeriveGameFacts(reader.ProductName(), reader.LegalCopyright(), reader.CompanyName());
-  });
+    facts = DeriveGameFacts(reader.ProductName(), reader.LegalCopyright(), reader.CompanyName());
+  } catch (...) {
+    ShowMessage(UnexpectedFailureText(std::current_exception()));
+  }
+  return facts;
+}
+
+void Catalogue::GetVersionInfo(const std::string& path) {
+  facts_ = GameFacts();
+  facts_ = ReadGameFacts(path);
 }
 
 }  // namespace zeb

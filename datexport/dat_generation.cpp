@@ -36,7 +36,8 @@ Status MakeRomLine(const std::string& full_path, std::string* rom_line) {
 namespace {
 
 // The DAT text of the entry folder, header first.
-Status MakeDatLines(const std::string& zeb_path, std::vector<std::string>* lines) {
+Status MakeDatLines(const std::string& zeb_path, Progress& progress,
+                    std::vector<std::string>* lines, DatWriteResult* result) {
   *lines = DatHeaderLines();
   if (zeb_path.empty()) return Status::Error("No entry folder is set.");
   if (!FolderExists(zeb_path))
@@ -45,7 +46,13 @@ Status MakeDatLines(const std::string& zeb_path, std::vector<std::string>* lines
   Status status = ListFiles(zeb_path, "*.zeb", &listing);
   if (!status.ok()) return status;
   std::string rom_line;
-  for (const std::string& name : listing.names) {
+  for (size_t i = 0; i < listing.names.size(); ++i) {
+    if (progress.StopRequested()) {
+      result->stopped = true;
+      return Status::Ok();
+    }
+    const std::string& name = listing.names[i];
+    progress.Step("Exporting", i + 1, listing.names.size(), name);
     std::string path = listing.folder + "\\" + name;
     EntryFile file = ReadEntryFile(path);
     if (file.kind == EntryFileKind::kUnreadable) return file.status;
@@ -55,6 +62,7 @@ Status MakeDatLines(const std::string& zeb_path, std::vector<std::string>* lines
     status = MakeRomLine(path, &rom_line);
     if (!status.ok()) return status;
     AppendDatGameBlock(name, file.entry, rom_line, lines);
+    ++result->games;
   }
   return Status::Ok();
 }
@@ -62,7 +70,12 @@ Status MakeDatLines(const std::string& zeb_path, std::vector<std::string>* lines
 }  // namespace
 
 Status WriteDatFile(const std::string& zeb_path, const std::string& dat_path,
-                    const std::string& program_folder) {
+                    const std::string& program_folder, Progress* progress, DatWriteResult* result) {
+  NoProgress unwatched;
+  DatWriteResult ignored;
+  if (progress == nullptr) progress = &unwatched;
+  if (result == nullptr) result = &ignored;
+  *result = DatWriteResult();
   const std::string dat_file = DatFilePath(dat_path);
   const std::string temp_file = TempDatPath(program_folder);
   auto not_written = [&](const Status& cause) {
@@ -70,8 +83,9 @@ Status WriteDatFile(const std::string& zeb_path, const std::string& dat_path,
   };
 
   std::vector<std::string> lines;
-  Status status = MakeDatLines(zeb_path, &lines);
+  Status status = MakeDatLines(zeb_path, *progress, &lines, result);
   if (!status.ok()) return not_written(status);
+  if (result->stopped) return Status::Ok();
   status = WriteTextFile(temp_file, lines);
   if (!status.ok()) {
     DeleteOneFile(temp_file);

@@ -71,6 +71,11 @@ void frmEdit::OnCommand(int id) {
   }
 }
 
+void frmEdit::SetBusy(bool busy) {
+  EnableWindow(GetDlgItem(hwnd_, IDC_cmdOk), !busy);
+  EnableWindow(GetDlgItem(hwnd_, IDC_cmdBrowse), !busy);
+}
+
 void frmEdit::OnBrowse() {
   ReadFields();
   editor_.Browse();

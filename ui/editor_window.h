@@ -23,6 +23,9 @@ class frmEdit : public DialogWindow {
                                          CatalogueRunner run);
   ~frmEdit() override;
 
+  // While the main window runs long work, OK and Browse wait: both use the catalogue.
+  void SetBusy(bool busy);
+
  private:
   frmEdit(HWND owner, Catalogue* catalogue, CatalogueRunner run)
       : owner_(owner), editor_(catalogue), run_(std::move(run)) {}

@@ -1,11 +1,76 @@
 #include "ui/main_window.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "platform/failure_report.h"
+#include "platform/win_error.h"
 #include "ui/resource.h"
 
 namespace zeb {
+
+namespace {
+
+// The buttons that each run one catalogue operation: the first four walk whole folders and
+// run on the work thread, the others are done at once.
+struct OperationButton {
+  int id;
+  void (Catalogue::*operation)();
+  bool long_work;
+};
+constexpr OperationButton kOperationButtons[] = {
+    {IDC_Command1, &Catalogue::GenerateZEBFiles, true},
+    {IDC_cmdValZEB, &Catalogue::RemoveInvalidEntries, true},
+    {IDC_cmdClear, &Catalogue::ClearZEBs, true},
+    {IDC_cmdMakeDat, &Catalogue::MakeDatFile, true},
+    {IDC_cmdDkSet, &Catalogue::MakeDKcfg, false},
+    {IDC_cmdBlacklist, &Catalogue::Blacklist, false},
+};
+
+// Everything the user could start or change something with; disabled during long work.
+constexpr int kInputControls[] = {IDC_txtGamePaths, IDC_txtZEBpath, IDC_txtDatPath,
+                                  IDC_txtDkPath,    IDC_Command1,   IDC_cmdValZEB,
+                                  IDC_cmdClear,     IDC_cmdMakeDat, IDC_cmdDkSet,
+                                  IDC_cmdAddEntry,  IDC_Command2,   IDC_cmdBlacklist};
+
+// How the controls follow the window's edges when it is resized: the list takes the room.
+const std::vector<ControlAnchor>& Anchors() {
+  constexpr unsigned kTopWide = kAnchorLeft | kAnchorTop | kAnchorRight;
+  constexpr unsigned kBottomLeft = kAnchorLeft | kAnchorBottom;
+  constexpr unsigned kBottomWide = kAnchorLeft | kAnchorRight | kAnchorBottom;
+  static const std::vector<ControlAnchor> anchors = {
+      {IDC_Frame1, kTopWide},
+      {IDC_txtGamePaths, kTopWide},
+      {IDC_txtZEBpath, kTopWide},
+      {IDC_txtDatPath, kTopWide},
+      {IDC_txtDkPath, kTopWide},
+      {IDC_Frame2, kTopWide},
+      {IDC_Line1, kTopWide},
+      {IDC_Label1, kTopWide},
+      {IDC_List1, kTopWide | kAnchorBottom},
+      {IDC_cmdAddEntry, kBottomLeft},
+      {IDC_Command2, kBottomLeft},
+      {IDC_cmdBlacklist, kBottomLeft},
+      {IDC_Frame3, kBottomWide},
+      {IDC_Label7, kBottomLeft},
+      {IDC_lblexe, kBottomWide},
+      {IDC_Label8, kBottomLeft},
+      {IDC_lblName, kBottomWide},
+      {IDC_Label9, kBottomLeft},
+      {IDC_lblMan, kBottomWide},
+      {IDC_Label10, kBottomLeft},
+      {IDC_lblYear, kBottomWide},
+      {IDC_Label11, kBottomLeft},
+      {IDC_lblPath, kBottomWide},
+      {IDC_prgWork, kBottomLeft},
+      {IDC_lblStatus, kBottomWide},
+      {IDC_cmdStop, kAnchorRight | kAnchorBottom},
+  };
+  return anchors;
+}
+
+}  // namespace
 
 std::unique_ptr<Form1> Form1::Create(HINSTANCE instance, Catalogue* catalogue) {
   std::unique_ptr<Form1> window(new Form1(catalogue));
@@ -14,13 +79,16 @@ std::unique_ptr<Form1> Form1::Create(HINSTANCE instance, Catalogue* catalogue) {
 }
 
 Form1::~Form1() {
+  // Work still running is stopped and waited for before the catalogue gets its prompt back.
+  work_.reset();
+  if (original_prompt_ != nullptr) catalogue_.set_prompt(original_prompt_);
   if (hwnd_ != nullptr) {
     quit_on_destroy_ = false;
     DestroyWindow(hwnd_);
   }
 }
 
-INT_PTR Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM) {
+INT_PTR Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG:
       OnInitDialog();
@@ -31,6 +99,23 @@ INT_PTR Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM) {
     case WM_CLOSE:
       OnClose();
       return TRUE;
+    case WM_SIZE:
+      layout_.Apply(hwnd_);
+      return TRUE;
+    case WM_GETMINMAXINFO: {
+      POINT smallest = layout_.minimum_size();
+      if (smallest.x > 0) reinterpret_cast<MINMAXINFO*>(lparam)->ptMinTrackSize = smallest;
+      return TRUE;
+    }
+    case kWorkProgressMessage:
+      OnWorkProgress();
+      return TRUE;
+    case kWorkDoneMessage:
+      OnWorkDone();
+      return TRUE;
+    case kRunOnWindowThreadMessage:
+      RunSentCall(lparam);
+      return TRUE;
     case WM_DESTROY:
       if (quit_on_destroy_) PostQuitMessage(0);
       return TRUE;
@@ -39,33 +124,35 @@ INT_PTR Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM) {
 }
 
 void Form1::OnInitDialog() {
+  // Every box the catalogue shows appears on this window's thread, also when long work on
+  // another thread asks for it.
+  original_prompt_ = &catalogue_.prompt();
+  prompt_ = std::make_unique<UiThreadPrompt>(*original_prompt_, hwnd_);
+  catalogue_.set_prompt(prompt_.get());
+  work_ = std::make_unique<BackgroundWork>(hwnd_);
+  SendDlgItemMessageA(hwnd_, IDC_prgWork, PBM_SETRANGE32, 0, 1000);
+  layout_.Capture(hwnd_, Anchors());
   // Nothing that start-up meets may end the program before its window is there.
   RunReportingFailures(catalogue_.prompt(), kAppTitle, [this] { catalogue_.StartUp(); });
   ShowSettings();
   ShowRows();
 }
 
-namespace {
-
-// The buttons that each run one catalogue operation.
-struct OperationButton {
-  int id;
-  void (Catalogue::*operation)();
-};
-constexpr OperationButton kOperationButtons[] = {
-    {IDC_Command1, &Catalogue::GenerateZEBFiles}, {IDC_cmdValZEB, &Catalogue::RemoveInvalidEntries},
-    {IDC_cmdClear, &Catalogue::ClearZEBs},        {IDC_cmdMakeDat, &Catalogue::MakeDatFile},
-    {IDC_cmdDkSet, &Catalogue::MakeDKcfg},        {IDC_cmdBlacklist, &Catalogue::Blacklist},
-};
-
-}  // namespace
-
 void Form1::OnCommand(int id, int code) {
+  if (busy()) {
+    // Only the stop gets through: a click on a disabled button (some systems still report
+    // one) must not run afterwards, nor half-way into the work.
+    if (id == IDC_cmdStop || id == IDCANCEL) work_->RequestStop();
+    return;
+  }
   for (const OperationButton& button : kOperationButtons) {
-    if (button.id == id) {
+    if (button.id != id) continue;
+    if (button.long_work) {
+      RunInBackground(button.operation);
+    } else {
       Run([this, &button] { (catalogue_.*button.operation)(); });
-      return;
     }
+    return;
   }
   switch (id) {
     case IDC_List1:
@@ -93,6 +180,12 @@ void Form1::OnCommand(int id, int code) {
 }
 
 void Form1::OnClose() {
+  if (busy()) {
+    // The work stops after its current item; the window closes when it has ended.
+    close_when_work_ends_ = true;
+    work_->RequestStop();
+    return;
+  }
   ReadSettingsFromFields();
   Status saved = catalogue_.SaveSettings();
   if (!saved.ok()) {
@@ -104,13 +197,68 @@ void Form1::OnClose() {
 
 template <typename Operation>
 void Form1::Run(Operation operation) {
+  if (busy()) return;
   ReadSettingsFromFields();
   // A failure that no operation expects (memory running out, say) is shown; the window
   // and the user's data stay as they are.
   RunReportingFailures(catalogue_.prompt(), kAppTitle, operation);
   ShowSettings();
   ShowRows();
+  ShowOutcome();
 }
+
+void Form1::RunInBackground(void (Catalogue::*operation)()) {
+  ReadSettingsFromFields();
+  catalogue_.set_outcome("");
+  catalogue_.set_progress(work_.get());
+  SetBusy(true);
+  bool started = work_->Start([this, operation] {
+    RunReportingFailures(catalogue_.prompt(), kAppTitle, [&] { (catalogue_.*operation)(); });
+  });
+  if (!started) {
+    catalogue_.set_progress(nullptr);
+    SetBusy(false);
+    catalogue_.prompt().ShowMessage("The work could not be started: " + ErrorText(GetLastError()),
+                                    kAppTitle);
+  }
+}
+
+void Form1::OnWorkProgress() {
+  if (!busy()) return;
+  BackgroundWork::Snapshot snapshot = work_->TakeSnapshot();
+  SendDlgItemMessageA(hwnd_, IDC_prgWork, PBM_SETPOS, snapshot.per_mille, 0);
+  SetFieldText(hwnd_, IDC_lblStatus, snapshot.text);
+}
+
+void Form1::OnWorkDone() {
+  if (!busy()) return;
+  work_->Finish();
+  catalogue_.set_progress(nullptr);
+  SendDlgItemMessageA(hwnd_, IDC_prgWork, PBM_SETPOS, 1000, 0);
+  SetBusy(false);
+  ShowSettings();
+  ShowRows();
+  ShowOutcome();
+  if (close_when_work_ends_) OnClose();
+}
+
+void Form1::SetBusy(bool busy) {
+  for (int id : kInputControls) EnableWindow(GetDlgItem(hwnd_, id), !busy);
+  HWND stop = GetDlgItem(hwnd_, IDC_cmdStop);
+  EnableWindow(stop, busy);
+  if (busy) {
+    SendDlgItemMessageA(hwnd_, IDC_prgWork, PBM_SETPOS, 0, 0);
+    SetFieldText(hwnd_, IDC_lblStatus, "");
+    // The focus must not stay on a disabled control: Esc and Enter then reach Cancel.
+    SendMessageA(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(stop), TRUE);
+  } else if (GetFocus() == stop || GetFocus() == nullptr) {
+    SendMessageA(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(hwnd_, IDC_List1)),
+                 TRUE);
+  }
+  if (editor_ && editor_->hwnd() != nullptr) editor_->SetBusy(busy);
+}
+
+void Form1::ShowOutcome() { SetFieldText(hwnd_, IDC_lblStatus, catalogue_.outcome()); }
 
 void Form1::ReadSettingsFromFields() {
   Settings& settings = catalogue_.settings();

@@ -1,13 +1,22 @@
 #pragma once
 // Form1, the main window: a dialog that shows the Catalogue's settings, list and details,
 // and runs its operations from the buttons. It holds no rule of its own.
+//
+// Long work (the scan, the two maintenance commands that walk the entry folder, the DAT
+// export) runs on a thread of its own, so the window keeps answering: meanwhile every
+// command is disabled, the progress row shows how far the work has come, Cancel (or Esc)
+// stops it after the current item, and closing the window stops it and then closes.
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
 #include "catalogue/catalogue.h"
+#include "ui/anchor_layout.h"
+#include "ui/background_work.h"
 #include "ui/dialog_window.h"
 #include "ui/editor_window.h"
+#include "ui/ui_thread_prompt.h"
 
 namespace zeb {
 
@@ -21,6 +30,9 @@ class Form1 : public DialogWindow {
   // does; a window made by a test does not).
   void set_quit_on_destroy(bool quit) { quit_on_destroy_ = quit; }
 
+  // True while long work runs.
+  bool busy() const { return work_ && work_->running(); }
+
  private:
   explicit Form1(Catalogue* catalogue) : catalogue_(*catalogue) {}
 
@@ -30,17 +42,27 @@ class Form1 : public DialogWindow {
   void OnInitDialog();
   // Buttons and list notifications.
   void OnCommand(int id, int code);
-  // The unload handler: saves the settings, then the window goes.
+  // The unload handler: saves the settings, then the window goes. During long work it stops
+  // the work first and closes once the work has ended.
   void OnClose();
+  // Long work has ended: show its outcome and give the commands back.
+  void OnWorkDone();
+  void OnWorkProgress();
 
-  // Runs one operation with the settings as the fields show them, then shows the outcome.
+  // Runs one operation at once with the settings as the fields show them, then shows the
+  // outcome. Refused while long work runs.
   template <typename Operation>
   void Run(Operation operation);
+  // The same on the work thread: the window keeps answering and shows the progress.
+  void RunInBackground(void (Catalogue::*operation)());
 
+  // Disables (or enables again) everything that would start or change something.
+  void SetBusy(bool busy);
   void ReadSettingsFromFields();
   void ShowSettings();
   void ShowRows();
   void ShowDetails();
+  void ShowOutcome();
 
   // Opens the entry editor, or brings the open one to the front.
   void OpenEditor();
@@ -48,6 +70,12 @@ class Form1 : public DialogWindow {
   Catalogue& catalogue_;
   unsigned shown_rows_version_ = ~0u;
   bool quit_on_destroy_ = true;
+  bool close_when_work_ends_ = false;
+  // The catalogue's own prompt, whose boxes this window shows on its thread.
+  Prompt* original_prompt_ = nullptr;
+  std::unique_ptr<UiThreadPrompt> prompt_;
+  std::unique_ptr<BackgroundWork> work_;
+  AnchorLayout layout_;
   // The entry editor; at most one, and its window may have closed.
   std::unique_ptr<frmEdit> editor_;
 };

@@ -43,6 +43,11 @@
 #define IDC_lblYear 1030
 #define IDC_Label11 1031
 #define IDC_lblPath 1032
+// The progress row: the bar, what the work is doing or what the last command did, and the
+// button that stops the work
+#define IDC_prgWork 1033
+#define IDC_lblStatus 1034
+#define IDC_cmdStop 1035
 
 // frmEdit, the entry editor
 #define IDC_txtName 2001

@@ -14,6 +14,7 @@
 #include "platform/listing.h"
 #include "platform/program_info.h"
 #include "platform/unique_handle.h"
+#include "tests/support/main_window_driver.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
 #include "ui/main_window.h"
@@ -309,6 +310,7 @@ TEST_F(MakeDatButtonTest, WritesTheDatFileOfTheFieldsAndShowsNothing) {
   SetDlgItemTextA(window->hwnd(), IDC_txtDatPath, (dir_ / "dats\\").c_str());
   SendMessageA(window->hwnd(), WM_COMMAND, MAKEWPARAM(IDC_cmdMakeDat, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(window->hwnd(), IDC_cmdMakeDat)));
+  ASSERT_TRUE(FinishWork(*window));
   EXPECT_EQ(ReadBytes(dir_ / "dats\\PC.dat"), kHeader + kSkyRaceBlock);
   EXPECT_FALSE(AnyFileExists(dir_ / "tempdat.dat"));
   EXPECT_TRUE(prompt_.messages.empty());

@@ -5,6 +5,7 @@
 
 #include <tuple>
 
+#include "tests/support/main_window_driver.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_lookup.h"
@@ -256,6 +257,7 @@ TEST_F(EditorWindowTest, MaintenanceButtonsChangeTheFolderAndShowTheList) {
   ASSERT_EQ(ListRows().size(), 3u);
 
   Click(Item(IDC_cmdValZEB));
+  ASSERT_TRUE(FinishWork(*window_));
   EXPECT_EQ(ListRows(), (Lines{game + "|game.exe|A||", game + "|TOOL.EXE|C||"}));
 
   // Nothing selected: nothing happens.
@@ -267,6 +269,7 @@ TEST_F(EditorWindowTest, MaintenanceButtonsChangeTheFolderAndShowTheList) {
   EXPECT_EQ(ReadBytes(roms_ + "\\tool.zeb"), CrLf({"NULL", "NULL", "NULL", "NULL", "NULL"}));
 
   Click(Item(IDC_cmdClear));
+  ASSERT_TRUE(FinishWork(*window_));
   EXPECT_TRUE(ListRows().empty());
   EXPECT_EQ(GetFileAttributesA((roms_ + "\\game.zeb").c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(GetFileAttributesA((roms_ + "\\tool.zeb").c_str()), INVALID_FILE_ATTRIBUTES);

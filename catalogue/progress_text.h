@@ -1,0 +1,17 @@
+#pragma once
+// The texts of the progress row: how far long work has come, and counts as people read them.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace zeb {
+
+// A count with its thousands grouped by commas: 2000 gives "2,000".
+std::string CountText(size_t count);
+
+// "<activity> <done> of <total>: <item>" ("Scanning 312 of 2,000: Sky Race"); without the
+// item part when item is empty.
+std::string ProgressText(std::string_view activity, size_t done, size_t total,
+                         std::string_view item);
+
+}  // namespace zeb
