@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/failure_report.h"
+#include "platform/program_icon.h"
 #include "ui/resource.h"
 
 namespace zeb {
@@ -39,6 +40,7 @@ INT_PTR Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM) {
 }
 
 void Form1::OnInitDialog() {
+  icon_.Set(hwnd_, IDI_ZEBRINE);
   // Nothing that start-up meets may end the program before its window is there.
   RunReportingFailures(catalogue_.prompt(), kAppTitle, [this] { catalogue_.StartUp(); });
   ShowSettings();

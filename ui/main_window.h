@@ -8,6 +8,7 @@
 #include "catalogue/catalogue.h"
 #include "ui/dialog_window.h"
 #include "ui/editor_window.h"
+#include "ui/window_icon.h"
 
 namespace zeb {
 
@@ -48,6 +49,7 @@ class Form1 : public DialogWindow {
   Catalogue& catalogue_;
   unsigned shown_rows_version_ = ~0u;
   bool quit_on_destroy_ = true;
+  WindowIcon icon_;
   // The entry editor; at most one, and its window may have closed.
   std::unique_ptr<frmEdit> editor_;
 };
