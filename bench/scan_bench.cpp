@@ -111,9 +111,10 @@ int main(int argc, char** argv) {
       one = std::min(one, scan(1, &rows_one));
       pool = std::min(pool, scan(0, &rows_pool));
     }
-    std::printf("%d game folders: %.2f ms per folder with one thread, %.2f ms with the pool, "
-                "baseline %.2f ms per folder\n",
-                games, 1000 * one / games, 1000 * pool / games, 1000 * baseline / games);
+    std::printf(
+        "%d game folders: %.2f ms per folder with one thread, %.2f ms with the pool, "
+        "baseline %.2f ms per folder\n",
+        games, 1000 * one / games, 1000 * pool / games, 1000 * baseline / games);
     zeb::bench::PrintRatio("Generate ZEB Files, one thread", one, baseline, 1.5);
     zeb::bench::PrintRatio("Generate ZEB Files, thread pool", pool, baseline, 1.5);
     if (rows_one != static_cast<size_t>(games) || rows_pool != static_cast<size_t>(games)) {

@@ -55,8 +55,16 @@ struct FindHandleTraits {
   static void Close(Type h) { ::FindClose(h); }
 };
 
+// Icons made by LoadImage (without LR_SHARED), destroyed with DestroyIcon.
+struct IconHandleTraits {
+  using Type = HICON;
+  static Type Empty() { return nullptr; }
+  static void Close(Type h) { ::DestroyIcon(h); }
+};
+
 using unique_handle = UniqueHandle<KernelHandleTraits>;
 using unique_hfile = UniqueHandle<FileHandleTraits>;
 using unique_hfind = UniqueHandle<FindHandleTraits>;
+using unique_hicon = UniqueHandle<IconHandleTraits>;
 
 }  // namespace zeb

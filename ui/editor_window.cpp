@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/program_icon.h"
 #include "ui/resource.h"
 
 namespace zeb {
@@ -41,6 +42,7 @@ INT_PTR frmEdit::HandleMessage(UINT message, WPARAM wparam, LPARAM) {
       // it to the front.
       for (auto [id, text] : Controls(editor_.fields()))
         SendDlgItemMessageA(hwnd_, id, EM_SETLIMITTEXT, 0, 0);
+      icon_.Set(hwnd_, IDI_ZEBRINE);
       editor_.Fill();
       ShowFields();
       return TRUE;

@@ -8,6 +8,7 @@
 
 #include "catalogue/entry_editor.h"
 #include "ui/dialog_window.h"
+#include "ui/window_icon.h"
 
 namespace zeb {
 
@@ -44,6 +45,7 @@ class frmEdit : public DialogWindow {
   HWND owner_;
   EntryEditor editor_;
   CatalogueRunner run_;
+  WindowIcon icon_;
 };
 
 }  // namespace zeb

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/failure_report.h"
+#include "platform/program_icon.h"
 #include "platform/win_error.h"
 #include "ui/resource.h"
 
@@ -132,6 +133,7 @@ void Form1::OnInitDialog() {
   work_ = std::make_unique<BackgroundWork>(hwnd_);
   SendDlgItemMessageA(hwnd_, IDC_prgWork, PBM_SETRANGE32, 0, 1000);
   layout_.Capture(hwnd_, Anchors());
+  icon_.Set(hwnd_, IDI_ZEBRINE);
   // Nothing that start-up meets may end the program before its window is there.
   RunReportingFailures(catalogue_.prompt(), kAppTitle, [this] { catalogue_.StartUp(); });
   ShowSettings();

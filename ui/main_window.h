@@ -17,6 +17,7 @@
 #include "ui/dialog_window.h"
 #include "ui/editor_window.h"
 #include "ui/ui_thread_prompt.h"
+#include "ui/window_icon.h"
 
 namespace zeb {
 
@@ -76,6 +77,7 @@ class Form1 : public DialogWindow {
   std::unique_ptr<UiThreadPrompt> prompt_;
   std::unique_ptr<BackgroundWork> work_;
   AnchorLayout layout_;
+  WindowIcon icon_;
   // The entry editor; at most one, and its window may have closed.
   std::unique_ptr<frmEdit> editor_;
 };

@@ -2,7 +2,6 @@
 // reach it: it keeps answering, shows its progress, lets no other command through, stops on
 // Cancel with only whole entry files, and closes cleanly.
 #include <windows.h>
-
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
@@ -28,8 +27,7 @@ class BusyWindowTest : public ::testing::Test {
       std::string folder = dir_ / ("games\\Game " + std::to_string(i));
       MakeFolders(folder);
       std::string exe = folder + "\\game" + std::to_string(i) + ".exe";
-      if (!CreateHardLinkA(exe.c_str(), versioned.c_str(), nullptr))
-        CopyFileOrFail(versioned, exe);
+      if (!CreateHardLinkA(exe.c_str(), versioned.c_str(), nullptr)) CopyFileOrFail(versioned, exe);
     }
     WriteBytes(dir_ / "Zeb\\config.cfg", CrLf({dir_ / "games\\", "roms\\", "dats\\", ""}));
     zeb_ = StartWithArguments(dir_ / "Zeb\\zeb.exe", "", dir_ / "Zeb");

@@ -83,6 +83,25 @@ TEST_F(MainWindowTest, HasEveryControlWithItsCaption) {
   EXPECT_EQ(GetWindowLongA(Item(IDC_List1), GWL_STYLE) & LBS_SORT, 0);
 }
 
+TEST_F(MainWindowTest, TitleBarAndAltTabShowTheProgramIconAtTheSystemsSizes) {
+  Open();
+  const struct {
+    WPARAM kind;
+    int size_metric;
+  } icons[] = {{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}};
+  for (const auto& icon : icons) {
+    HICON handle = reinterpret_cast<HICON>(SendMessageA(window_->hwnd(), WM_GETICON, icon.kind, 0));
+    ASSERT_NE(handle, nullptr) << icon.kind;
+    ICONINFO info = {};
+    ASSERT_TRUE(GetIconInfo(handle, &info));
+    BITMAP colour = {};
+    GetObjectA(info.hbmColor, sizeof colour, &colour);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    EXPECT_EQ(colour.bmWidth, GetSystemMetrics(icon.size_metric)) << icon.kind;
+  }
+}
+
 TEST_F(MainWindowTest, TabGoesThroughTheSettingsTheButtonsAndTheList) {
   Open();
   const int order[] = {IDC_txtGamePaths, IDC_txtZEBpath, IDC_txtDatPath,  IDC_txtDkPath,
