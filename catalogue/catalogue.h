@@ -2,6 +2,7 @@
 // The catalogue as the main window holds it: the four settings, the list of entries and the
 // selected entry, with the operations behind the window's buttons. The window only copies
 // texts in and out; every rule lives here, where tests call it directly.
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -18,8 +19,14 @@ namespace zeb {
 // The title of every message box that sets none of its own.
 inline constexpr char kAppTitle[] = "ZEB- Zebrine";
 
-// The command line that asks for the unattended build.
+// The command line that asks for the unattended build, in any letter case.
 inline constexpr char kUnattendedSwitch[] = "/autoparse";
+bool IsUnattendedSwitch(const std::string& arguments);
+
+// The unattended build's log, beside config.cfg in the program's folder.
+inline std::string LogFilePath(const std::string& program_folder) {
+  return program_folder + "\\zeb.log";
+}
 
 // The seven lines of the Dragon King settings file for a program in program_folder.
 std::vector<std::string> DkSettingsLines(const std::string& program_folder);
@@ -33,8 +40,10 @@ class Catalogue {
   // The load handler: the settings from "config.cfg", then LoadZEBs. Nothing here fails.
   void StartUp();
   // The unload handler: writes the four settings to "config.cfg", replacing the old file
-  // only once the new one is complete.
-  Status SaveSettings() const;
+  // only once the new one is complete. A file that start-up could not read is kept as it is
+  // unless a setting was changed since.
+  Status SaveSettings() const { return SaveSettings(settings_); }
+  Status SaveSettings(const Settings& settings) const;
   std::string SettingsFilePath() const;
 
   // --- State shown by the window ----------------------------------------------------------
@@ -46,8 +55,8 @@ class Catalogue {
   unsigned rows_version() const { return rows_version_; }
   // The selected row, or -1 when none is.
   int selected() const { return selected_; }
-  // The fields shown in "Current Selection:": while a row is selected, its fields;
-  // afterwards they keep the last selected row's.
+  // The fields shown in "Current Selection:": the selected row's entry; after a reload of
+  // the list, which leaves no row selected, nothing.
   const GameEntry& details() const { return details_; }
   // What the last command did, in a line for the window's progress row ("2,000 game
   // folders: 1,950 new entries"); empty until a command has run.
@@ -90,12 +99,18 @@ class Catalogue {
   void MakeDatFile();
 
   // --- The unattended build --------------------------------------------------------------
-  // True when the argument text is exactly "/autoparse" and the games root, the entry folder
-  // and the DAT folder are all set (as start-up read them).
-  bool UnattendedBuildApplies(const std::string& arguments) const;
+  // True when the argument text is "/autoparse" (in any letter case) and the games root, the
+  // entry folder and the DAT folder are all set (as start-up read them). Otherwise why not,
+  // in why_not, when the switch was given.
+  bool UnattendedBuildApplies(const std::string& arguments, std::string* why_not = nullptr) const;
   // Scan, remove invalid entries, DAT file and, when its folder is set, the frontend's
-  // settings file, each as its button runs it.
-  void RunUnattendedBuild();
+  // settings file, each as its button runs it; a step that fails is reported and the next
+  // one runs. Gives back the exit status (0 when no step reported a failure, else 1) and a
+  // line that says what each step did.
+  int RunUnattendedBuild(std::string* summary);
+  // How many failures the operations have reported since the catalogue was made (a notice,
+  // such as entries kept because their drive is not there, is no failure).
+  size_t failures_reported() const { return failures_reported_; }
 
   // --- Game facts -------------------------------------------------------------------------
   // Names a game from the version resource of the executable at path: every fact is emptied
@@ -126,11 +141,21 @@ class Catalogue {
   bool OverwriteEntryFile(const std::string& path, const std::vector<std::string>& lines);
 
  private:
+  // Empties the list; "Current Selection:" then shows nothing either.
   void ClearRows();
-  void AddRow(std::string row);
+  void AddRow(const GameEntry& entry);
+  // The folders the settings name, as the operations use them: with a final "\", relative
+  // ones counted from the program's folder (SettingFolder). EntryFolder is empty while its
+  // setting is, so that nothing is read from or written to an unset entry folder.
+  std::string EntryFolder() const;
+  std::string SettingFolder(const std::string& setting) const;
   // Progress and prompts from the scan's threads go through here one at a time.
   void Step(const char* activity, size_t done, size_t total, const std::string& item);
   void ShowMessage(const std::string& text);
+  // A message that reports no failure.
+  void ShowNotice(const std::string& text);
+  // Runs one step; a failure that escapes it is reported like any other.
+  void RunStep(const std::function<void()>& step);
   // Writes the rows' new entry files; gives back how many were made.
   size_t WriteNewEntries();
 
@@ -140,9 +165,16 @@ class Catalogue {
   std::recursive_mutex report_mutex_;
   unsigned scan_threads_;
   std::string outcome_;
+  size_t failures_reported_ = 0;
+  bool unread_settings_ = false;
+  Settings settings_at_start_;
   std::string program_folder_;
   Settings settings_;
   std::vector<std::string> rows_;
+  // Each row's entry: the entry file's own lines for a listed entry (a field that holds "|"
+  // makes its row split into more pieces, but the entry is still right), the scan's fields
+  // for a row of the scan. The selection, the blacklist and the start act on these.
+  std::vector<GameEntry> entries_;
   unsigned rows_version_ = 0;
   int selected_ = -1;
   GameEntry details_;

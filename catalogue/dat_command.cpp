@@ -8,8 +8,8 @@ namespace zeb {
 
 void Catalogue::MakeDatFile() {
   DatWriteResult result;
-  Status written =
-      WriteDatFile(settings_.zeb_path, settings_.dat_path, program_folder_, progress_, &result);
+  Status written = WriteDatFile(EntryFolder(), SettingFolder(settings_.dat_path), program_folder_,
+                                progress_, &result);
   if (!written.ok()) {
     ShowMessage(written.message());
     outcome_ = "PC.dat was not written";
@@ -18,7 +18,7 @@ void Catalogue::MakeDatFile() {
   } else {
     outcome_ = "PC.dat written: " + CountText(result.games) +
                (result.games == 1 ? " game, " : " games, ") +
-               AbsolutePath(DatFilePath(settings_.dat_path));
+               AbsolutePath(DatFilePath(SettingFolder(settings_.dat_path)));
   }
 }
 

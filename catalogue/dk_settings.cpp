@@ -13,8 +13,7 @@ std::vector<std::string> DkSettingsLines(const std::string& program_folder) {
 }
 
 void Catalogue::MakeDKcfg() {
-  // The folder setting is used as typed: without its final "\" the name runs on from it.
-  std::string path = settings_.dk_path + "cfgs\\PC.cfg";
+  std::string path = SettingFolder(settings_.dk_path) + "cfgs\\PC.cfg";
   // Written beside and put in place, so a failure leaves an existing file as it was.
   Status written = ReplaceTextFile(path, DkSettingsLines(program_folder_));
   outcome_ = written.ok() ? path + " written" : path + " was not written";

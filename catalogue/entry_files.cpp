@@ -15,7 +15,7 @@ bool Catalogue::EntryFilePath(const std::string& exe_name, std::string* path) {
     return false;
   }
   // The setting is used as typed: it is expected to end in "\".
-  *path = settings_.zeb_path + name;
+  *path = EntryFolder() + name;
   return true;
 }
 

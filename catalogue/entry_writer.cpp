@@ -9,10 +9,11 @@ namespace zeb {
 void Catalogue::List2ZEB() { WriteNewEntries(); }
 
 size_t Catalogue::WriteNewEntries() {
-  std::string& folder = settings_.zeb_path;
-  if (folder.empty()) return 0;
+  std::string& setting = settings_.zeb_path;
+  if (setting.empty()) return 0;
   // The field itself keeps the added "\", so it is shown and saved too.
-  if (folder.back() != '\\') folder += '\\';
+  if (setting.back() != '\\') setting += '\\';
+  const std::string folder = EntryFolder();
   // Only the last level is made; the folder that should hold it must exist.
   if (!FolderExists(folder)) CreateOneFolder(folder);
   if (!FolderExists(folder)) {

@@ -12,23 +12,27 @@ namespace zeb {
 
 void Catalogue::ClearRows() {
   rows_.clear();
+  entries_.clear();
+  details_ = GameEntry();
   selected_ = -1;
   ++rows_version_;
 }
 
-void Catalogue::AddRow(std::string row) {
-  rows_.push_back(std::move(row));
+void Catalogue::AddRow(const GameEntry& entry) {
+  rows_.push_back(entry.ToRow());
+  entries_.push_back(entry);
   ++rows_version_;
 }
 
 void Catalogue::LoadZEBs() {
   ClearRows();
-  const std::string& folder = settings_.zeb_path;
-  // The entry folder text must name files: a folder without its final "\" names nothing.
+  const std::string folder = EntryFolder();
+  // An unset, missing or empty entry folder is no error: the list stays empty.
   if (!NamesAnyOrdinaryFile(folder)) return;
   FileListing listing;
   if (!ListFiles(folder, "*.*", &listing).ok()) return;
   rows_.reserve(listing.names.size());
+  entries_.reserve(listing.names.size());
   for (size_t i = 0; i < listing.names.size(); ++i) {
     const std::string& name = listing.names[i];
     // The list must show the disk, so reading is reported but never stopped.
@@ -37,7 +41,7 @@ void Catalogue::LoadZEBs() {
     // with the missing fields empty.
     EntryFile file = ReadEntryFile(listing.folder + "\\" + name);
     if (file.kind == EntryFileKind::kUnreadable || file.kind == EntryFileKind::kBlacklist) continue;
-    AddRow(file.entry.ToRow());
+    AddRow(file.entry);
   }
 }
 
@@ -47,12 +51,12 @@ void Catalogue::Select(int index) {
     return;
   }
   selected_ = index;
-  details_ = EntryFromRow(rows_[index]);
+  details_ = entries_[index];
 }
 
 void Catalogue::StartSelectedGame() {
   if (selected_ < 0) return;
-  GameEntry entry = EntryFromRow(rows_[selected_]);
+  const GameEntry& entry = entries_[selected_];
   std::string folder = TrimSpaces(entry.folder);
   std::string exe = TrimSpaces(entry.exe);
   // The game gets its own folder as current folder; ours stays where it is, so relative

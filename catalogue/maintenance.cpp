@@ -26,14 +26,16 @@ Status EntryFolderFiles(const std::string& folder, std::vector<std::string>* pat
   return Status::Ok();
 }
 
-// One message for everything that went wrong in a pass, so a folder of locked files does
-// not bring one box per file.
-void ReportLeftFiles(Prompt& prompt, const std::vector<std::string>& failures) {
-  if (failures.empty()) return;
-  std::string text = "These files could not be deleted and were left in place:";
-  for (const std::string& failure : failures) text += "\r\n" + failure;
-  prompt.ShowMessage(text, kAppTitle);
+// One message for everything of a kind in a pass, so a folder of locked files does not bring
+// one box per file: the heading, then one line per file. Empty when there is nothing to say.
+std::string ListMessage(const char* heading, const std::vector<std::string>& lines) {
+  if (lines.empty()) return "";
+  std::string text = heading;
+  for (const std::string& line : lines) text += "\r\n" + line;
+  return text;
 }
+
+constexpr char kLeftInPlace[] = "These files could not be deleted and were left in place:";
 
 // Whether the game of an entry still starts: a file (not a folder) of the executable's name
 // in the entry's folder. The lookup ignores letter case and sees hidden and system files, as
@@ -53,11 +55,28 @@ std::string StoppedAfter(size_t looked_at, size_t total, const char* what) {
 }  // namespace
 
 void Catalogue::ClearZEBs() {
-  ClearRows();
   std::vector<std::string> paths;
   std::vector<std::string> failures;
-  Status listed = EntryFolderFiles(settings_.zeb_path, &paths);
+  Status listed = EntryFolderFiles(EntryFolder(), &paths);
   if (!listed.ok()) failures.push_back(listed.message());
+  // Every correction and blacklist entry goes too, and one click is easily made: ask first.
+  if (!paths.empty()) {
+    std::string files =
+        paths.size() == 1 ? "the 1 file" : "all " + CountText(paths.size()) + " files";
+    bool yes = false;
+    {
+      std::lock_guard<std::recursive_mutex> lock(report_mutex_);
+      yes = prompt_->AskYesNo("Clear ZEB Database deletes " + files + " in " + EntryFolder() +
+                                  ", every entry you corrected or blacklisted among them.\r\n\r\n"
+                                  "Delete them?",
+                              kAppTitle);
+    }
+    if (!yes) {
+      outcome_ = "Nothing was deleted";
+      return;
+    }
+  }
+  ClearRows();
   size_t deleted_count = 0, looked_at = 0;
   for (; looked_at < paths.size() && !progress_->StopRequested(); ++looked_at) {
     const std::string& path = paths[looked_at];
@@ -68,26 +87,30 @@ void Catalogue::ClearZEBs() {
     else
       failures.push_back(deleted.message());
   }
-  ReportLeftFiles(prompt(), failures);
+  if (!failures.empty()) ShowMessage(ListMessage(kLeftInPlace, failures));
   LoadZEBs();
   outcome_ = StoppedAfter(looked_at, paths.size(), "files") + CountText(deleted_count) +
-             (deleted_count == 1 ? " file deleted from " : " files deleted from ") +
-             settings_.zeb_path;
+             (deleted_count == 1 ? " file deleted from " : " files deleted from ") + EntryFolder();
 }
 
 void Catalogue::RemoveInvalidEntries() {
   std::vector<std::string> paths;
   std::vector<std::string> failures;
-  Status listed = EntryFolderFiles(settings_.zeb_path, &paths);
+  Status listed = EntryFolderFiles(EntryFolder(), &paths);
   if (!listed.ok()) failures.push_back(listed.message());
-  std::vector<std::string> unreachable;
+  std::vector<std::string> unreachable, unreadable;
   size_t removed = 0, looked_at = 0;
   for (; looked_at < paths.size() && !progress_->StopRequested(); ++looked_at) {
     const std::string& path = paths[looked_at];
     Step("Checking", looked_at + 1, paths.size(), FileNameOf(path));
-    // A file that cannot be read cannot be judged, so it stays; so does a blacklist entry.
+    // A file that cannot be read cannot be judged, so it stays (and is named); so does a
+    // blacklist entry.
     EntryFile file = ReadEntryFile(path);
-    if (file.kind == EntryFileKind::kUnreadable || file.kind == EntryFileKind::kBlacklist) continue;
+    if (file.kind == EntryFileKind::kUnreadable) {
+      unreadable.push_back(file.status.message());
+      continue;
+    }
+    if (file.kind == EntryFileKind::kBlacklist) continue;
     FileLookup game = LookUpExecutable(file.entry.folder, file.entry.exe);
     if (game == FileLookup::kFound) continue;
     // A game on a drive that is not plugged in, or a share that is offline, may well still
@@ -102,14 +125,15 @@ void Catalogue::RemoveInvalidEntries() {
     else
       failures.push_back(deleted.message());
   }
-  ReportLeftFiles(prompt(), failures);
-  if (!unreachable.empty()) {
-    std::string text =
-        "These entries were kept because their game's drive or network folder "
-        "cannot be reached:";
-    for (const std::string& path : unreachable) text += "\r\n" + path;
-    ShowMessage(text);
-  }
+  if (!failures.empty()) ShowMessage(ListMessage(kLeftInPlace, failures));
+  if (!unreadable.empty())
+    ShowMessage(ListMessage("These entry files could not be read and were kept:", unreadable));
+  // Not a failure: the entries are kept on purpose, and the game may well be there.
+  if (!unreachable.empty())
+    ShowNotice(ListMessage(
+        "These entries were kept because their game's drive or network folder cannot be "
+        "reached:",
+        unreachable));
   LoadZEBs();
   outcome_ = StoppedAfter(looked_at, paths.size(), "entry files") + CountText(removed) +
              (removed == 1 ? " invalid entry removed" : " invalid entries removed");

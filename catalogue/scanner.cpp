@@ -38,13 +38,15 @@ bool FindGameExecutable(const std::string& game_folder, std::string* scanned, st
 
 void Catalogue::GenerateZEBFiles() {
   ClearRows();
-  const std::string root = settings_.game_paths;
+  const std::string& root = settings_.game_paths;
   std::vector<std::string> game_folders;
-  Status listed = root.empty() ? Status::Error("No folder is set in \"Pc Games Root Path\".")
-                               : ListFolders(root, &game_folders);
+  Status listed = root.empty() ? Status::Error("No games root folder is set.")
+                               : ListFolders(SettingFolder(root), &game_folders);
   if (!listed.ok()) {
     // Nothing is written; the list shows the catalogue on disk again.
-    ShowMessage("The games root folder \"" + root + "\" cannot be read. " + listed.message());
+    ShowMessage(root.empty()
+                    ? listed.message()
+                    : "The games root folder \"" + root + "\" cannot be read. " + listed.message());
     LoadZEBs();
     outcome_ = "Nothing was written: the games root folder cannot be read.";
     return;
@@ -71,7 +73,7 @@ void Catalogue::GenerateZEBFiles() {
         Step("Scanning", ++done, total, shown);
       });
   for (size_t i = 0; i < scanned; ++i)
-    if (found[i]) AddRow(found[i]->ToRow());
+    if (found[i]) AddRow(*found[i]);
 
   bool stopped = scanned < total;
   size_t written = WriteNewEntries();

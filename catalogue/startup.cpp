@@ -23,12 +23,26 @@ Catalogue::Catalogue(Prompt& prompt, std::string program_folder)
       scan_threads_(DefaultScanThreads()),
       program_folder_(std::move(program_folder)) {}
 
+std::string Catalogue::EntryFolder() const {
+  return settings_.zeb_path.empty() ? "" : SettingFolder(settings_.zeb_path);
+}
+
+std::string Catalogue::SettingFolder(const std::string& setting) const {
+  return zeb::SettingFolder(setting, program_folder_);
+}
+
 void Catalogue::Step(const char* activity, size_t done, size_t total, const std::string& item) {
   std::lock_guard<std::recursive_mutex> lock(report_mutex_);
   progress_->Step(activity, done, total, item);
 }
 
 void Catalogue::ShowMessage(const std::string& text) {
+  std::lock_guard<std::recursive_mutex> lock(report_mutex_);
+  ++failures_reported_;
+  prompt_->ShowMessage(text, kAppTitle);
+}
+
+void Catalogue::ShowNotice(const std::string& text) {
   std::lock_guard<std::recursive_mutex> lock(report_mutex_);
   prompt_->ShowMessage(text, kAppTitle);
 }
@@ -38,13 +52,19 @@ std::string Catalogue::SettingsFilePath() const { return program_folder_ + "\\co
 void Catalogue::StartUp() {
   // A missing or unreadable file is no error: it gives four empty settings.
   std::vector<std::string> lines;
-  if (!ReadTextFile(SettingsFilePath(), 4, &lines).ok()) lines.clear();
+  bool read = ReadTextFile(SettingsFilePath(), 4, &lines).ok();
+  if (!read) lines.clear();
   settings_ = SettingsFromLines(lines);
+  // A file that is there but could not be read (locked, no access, too big) must not be
+  // replaced by those empty fields at close: it is kept unless the user sets a field.
+  unread_settings_ = !read && AnyFileExists(SettingsFilePath());
+  settings_at_start_ = settings_;
   LoadZEBs();
 }
 
-Status Catalogue::SaveSettings() const {
-  return ReplaceTextFile(SettingsFilePath(), SettingsLines(settings_));
+Status Catalogue::SaveSettings(const Settings& settings) const {
+  if (unread_settings_ && settings == settings_at_start_) return Status::Ok();
+  return ReplaceTextFile(SettingsFilePath(), SettingsLines(settings));
 }
 
 }  // namespace zeb

@@ -1,22 +1,56 @@
 // The unattended build: "zeb /autoparse" rebuilds the catalogue without a user and ends.
 #include "catalogue/catalogue.h"
 #include "platform/failure_report.h"
+#include "platform/name_rules.h"
 
 namespace zeb {
 
-bool Catalogue::UnattendedBuildApplies(const std::string& arguments) const {
-  // The switch is exact and alone; the frontend folder may be empty, the others may not.
-  return arguments == kUnattendedSwitch && !settings_.zeb_path.empty() &&
-         !settings_.dat_path.empty() && !settings_.game_paths.empty();
+bool IsUnattendedSwitch(const std::string& arguments) {
+  // A scheduled task may spell it in capitals; a window that nobody sees would never end.
+  return UpperCase(arguments) == UpperCase(kUnattendedSwitch);
 }
 
-void Catalogue::RunUnattendedBuild() {
-  // A step that fails reports through the prompt and is abandoned; the next still runs.
-  RunReportingFailures(prompt(), kAppTitle, [this] { GenerateZEBFiles(); });
-  RunReportingFailures(prompt(), kAppTitle, [this] { RemoveInvalidEntries(); });
-  RunReportingFailures(prompt(), kAppTitle, [this] { MakeDatFile(); });
-  if (!settings_.dk_path.empty())
-    RunReportingFailures(prompt(), kAppTitle, [this] { MakeDKcfg(); });
+bool Catalogue::UnattendedBuildApplies(const std::string& arguments, std::string* why_not) const {
+  if (!IsUnattendedSwitch(arguments)) return false;
+  // The frontend folder may be empty, the others may not.
+  std::string missing;
+  if (settings_.game_paths.empty())
+    missing = "the games root folder";
+  else if (settings_.zeb_path.empty())
+    missing = "the entry folder";
+  else if (settings_.dat_path.empty())
+    missing = "the DAT folder";
+  if (missing.empty()) return true;
+  if (why_not != nullptr)
+    *why_not = "The unattended build did not run: " + missing +
+               " is not set in config.cfg, so the window opened instead.";
+  return false;
+}
+
+void Catalogue::RunStep(const std::function<void()>& step) {
+  try {
+    step();
+  } catch (...) {
+    ShowMessage(UnexpectedFailureText(std::current_exception()));
+  }
+}
+
+int Catalogue::RunUnattendedBuild(std::string* summary) {
+  // A step that fails reports and is abandoned; the next still runs.
+  std::string steps;
+  auto run = [&](void (Catalogue::*operation)()) {
+    outcome_.clear();
+    RunStep([&] { (this->*operation)(); });
+    if (!outcome_.empty()) steps += (steps.empty() ? "" : "; ") + outcome_;
+  };
+  size_t failures_before = failures_reported_;
+  run(&Catalogue::GenerateZEBFiles);
+  run(&Catalogue::RemoveInvalidEntries);
+  run(&Catalogue::MakeDatFile);
+  if (!settings_.dk_path.empty()) run(&Catalogue::MakeDKcfg);
+  int status = failures_reported_ == failures_before ? 0 : 1;
+  *summary = "Unattended build ended with exit status " + std::to_string(status) + ": " + steps;
+  return status;
 }
 
 }  // namespace zeb

@@ -11,7 +11,10 @@
 
 namespace zeb {
 
-std::string DatFilePath(const std::string& dat_path) { return dat_path + "PC.dat"; }
+std::string DatFilePath(const std::string& dat_path) {
+  bool ends_in_slash = !dat_path.empty() && (dat_path.back() == '\\' || dat_path.back() == '/');
+  return dat_path + (ends_in_slash ? "PC.dat" : "\\PC.dat");
+}
 
 std::string TempDatPath(const std::string& program_folder) {
   return program_folder + "\\tempdat.dat";
@@ -56,9 +59,9 @@ Status MakeDatLines(const std::string& zeb_path, Progress& progress,
     std::string path = listing.folder + "\\" + name;
     EntryFile file = ReadEntryFile(path);
     if (file.kind == EntryFileKind::kUnreadable) return file.status;
+    // An entry file of fewer lines (written by hand) counts with its missing lines empty,
+    // as the list shows it.
     if (file.kind == EntryFileKind::kBlacklist) continue;
-    if (file.kind == EntryFileKind::kTooShort)
-      return Status::Error("The entry file \"" + path + "\" has fewer than five lines.");
     status = MakeRomLine(path, &rom_line);
     if (!status.ok()) return status;
     AppendDatGameBlock(name, file.entry, rom_line, lines);
@@ -86,6 +89,9 @@ Status WriteDatFile(const std::string& zeb_path, const std::string& dat_path,
   Status status = MakeDatLines(zeb_path, *progress, &lines, result);
   if (!status.ok()) return not_written(status);
   if (result->stopped) return Status::Ok();
+  // Said plainly, before anything is written (not as a failure to copy a temporary file).
+  if (!FolderExists(dat_path))
+    return not_written(Status::Error("The DAT folder " + dat_path + " does not exist."));
   status = WriteTextFile(temp_file, lines);
   if (!status.ok()) {
     DeleteOneFile(temp_file);

@@ -8,8 +8,8 @@
 
 namespace zeb {
 
-// The DAT file's path: the DAT folder text followed directly by "PC.dat" (so the text must
-// end in "\"; a relative one is relative to the current folder).
+// The DAT file's path: "PC.dat" in the DAT folder (a "\" is put between them when the folder
+// text lacks its own, so "dats" never makes "datsPC.dat").
 std::string DatFilePath(const std::string& dat_path);
 
 // The temporary file in the program's folder through which the DAT text is written.

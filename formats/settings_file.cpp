@@ -20,4 +20,13 @@ std::vector<std::string> SettingsLines(const Settings& settings) {
   return {settings.game_paths, settings.zeb_path, settings.dat_path, settings.dk_path};
 }
 
+std::string SettingFolder(const std::string& setting, const std::string& program_folder) {
+  auto is_slash = [](char c) { return c == '\\' || c == '/'; };
+  bool has_drive = setting.size() >= 2 && setting[1] == ':';
+  bool absolute = has_drive || (!setting.empty() && is_slash(setting[0]));
+  std::string folder = absolute ? setting : program_folder + "\\" + setting;
+  if (folder.empty() || !is_slash(folder.back())) folder += '\\';
+  return folder;
+}
+
 }  // namespace zeb

@@ -11,6 +11,8 @@ struct Settings {
   std::string zeb_path;    // txtZEBpath: the entry folder
   std::string dat_path;    // txtDatPath: the folder of the DAT file
   std::string dk_path;     // txtDkPath: the Dragon King folder, empty when not used
+
+  bool operator==(const Settings&) const = default;
 };
 
 // The settings that start-up takes from the lines it could read. One holder serves all four
@@ -20,5 +22,12 @@ Settings SettingsFromLines(const std::vector<std::string>& lines);
 
 // The four lines of the settings file.
 std::vector<std::string> SettingsLines(const Settings& settings);
+
+// The folder a folder setting names, as every operation uses it: ending in "\" (added when
+// the user left it out, so "dats" never makes "datsPC.dat"), and, when relative, counted from
+// the program's own folder (where config.cfg lives), not from whatever folder the program
+// was started in. An empty setting names the program's folder itself. Absolute settings
+// ("D:\Games", "\\server\share", "\Games", "D:Games") are kept as they are.
+std::string SettingFolder(const std::string& setting, const std::string& program_folder);
 
 }  // namespace zeb

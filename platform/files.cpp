@@ -26,7 +26,7 @@ constexpr size_t kMaxTextBytes = 16u << 20;
 DWORD Attributes(const std::string& path) { return GetFileAttributesW(WidePath(path).c_str()); }
 
 Status Failure(const std::string& what, const std::string& path) {
-  return Status::Error(what + " \"" + path + "\": " + LastErrorText());
+  return Status::Error(what + " \"" + path + "\": " + LastErrorText(path));
 }
 
 // Windows refuses to replace a read-only file, but Wine replaces it: ask first, so that a
@@ -274,7 +274,7 @@ CreateOnceResult CreateTextFileOnce(const std::string& path, const std::vector<s
       *status = Status::Ok();
       return CreateOnceResult::kAlreadyExists;
     }
-    *status = Status::Error("Cannot create \"" + path + "\": " + ErrorText(error));
+    *status = Status::Error("Cannot create \"" + path + "\": " + ErrorText(error, path));
     return CreateOnceResult::kFailed;
   }
   SetFileAttributesW(WidePath(path).c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -288,7 +288,7 @@ Status DeleteOneFile(const std::string& path) {
 
 Status CopyOneFile(const std::string& from, const std::string& to) {
   if (!CopyFileW(WidePath(from).c_str(), WidePath(to).c_str(), FALSE))
-    return Status::Error("Cannot copy \"" + from + "\" to \"" + to + "\": " + LastErrorText());
+    return Status::Error("Cannot copy \"" + from + "\" to \"" + to + "\": " + LastErrorText(to));
   return Status::Ok();
 }
 
@@ -300,7 +300,8 @@ Status ReplaceWithCopy(const std::string& from, const std::string& to) {
     if (!CopyFileW(WidePath(from).c_str(), WidePath(temp).c_str(), TRUE)) {
       DWORD error = GetLastError();
       if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) continue;
-      return Status::Error("Cannot copy \"" + from + "\" to \"" + to + "\": " + ErrorText(error));
+      return Status::Error("Cannot copy \"" + from + "\" to \"" + to +
+                           "\": " + ErrorText(error, to));
     }
     if (!MoveFileExW(WidePath(temp).c_str(), WidePath(to).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {

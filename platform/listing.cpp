@@ -39,7 +39,7 @@ Status VisitMatches(const std::wstring& search, const std::string& folder, DWORD
   if (!find) {
     DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES) return Status::Ok();
-    return Status::Error("Cannot list \"" + folder + "\": " + ErrorText(error));
+    return Status::Error("Cannot list \"" + folder + "\": " + ErrorText(error, folder));
   }
   do {
     if (!IsDotName(data.cFileName) && !visit(data.dwFileAttributes, Narrow(data.cFileName)))
@@ -47,7 +47,7 @@ Status VisitMatches(const std::wstring& search, const std::string& folder, DWORD
   } while (FindNextFileW(find.get(), &data));
   DWORD error = GetLastError();
   if (error != ERROR_NO_MORE_FILES)
-    return Status::Error("Cannot list \"" + folder + "\": " + ErrorText(error));
+    return Status::Error("Cannot list \"" + folder + "\": " + ErrorText(error, folder));
   return Status::Ok();
 }
 

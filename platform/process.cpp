@@ -18,7 +18,7 @@ Status StartProgram(const std::string& program_path, const std::string& command_
   if (!CreateProcessA(program_path.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       current_folder.empty() ? nullptr : current_folder.c_str(), &startup, &info)) {
     return Status::Error("Cannot start \"" + program_path + "\" in \"" + current_folder +
-                         "\": " + LastErrorText());
+                         "\": " + LastErrorText(program_path));
   }
   unique_handle thread(info.hThread);
   unique_handle started(info.hProcess);

@@ -16,6 +16,9 @@ class Prompt {
   // The file-open dialog, preset with a file name (empty for none). Returns the chosen full
   // path, or empty text when the user cancelled.
   virtual std::string AskFileToOpen(const std::string& preset_name) = 0;
+
+  // A question with Yes and No buttons, No the default; true when the user chose Yes.
+  virtual bool AskYesNo(const std::string& text, const std::string& title) = 0;
 };
 
 }  // namespace zeb

@@ -36,4 +36,26 @@ std::string RemoveAll(std::string_view text, std::string_view what) {
   return result;
 }
 
+std::string FillPlaceholders(std::string_view text, std::string_view subject) {
+  std::string filled;
+  for (size_t i = 0; i < text.size(); ++i) {
+    bool placeholder =
+        text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9';
+    if (!placeholder) {
+      filled += text[i];
+      continue;
+    }
+    bool first = text[i + 1] == '1';
+    ++i;
+    if (first && !subject.empty()) {
+      filled += subject;
+    } else if (i + 1 < text.size() && text[i + 1] == ' ') {
+      ++i;  // "%2 is" gives "is", not " is"
+    } else if (!filled.empty() && filled.back() == ' ') {
+      filled.pop_back();  // "for %2." gives "for."
+    }
+  }
+  return filled;
+}
+
 }  // namespace zeb

@@ -1,8 +1,10 @@
 #include "platform/win_error.h"
 
+#include "platform/text_rules.h"
+
 namespace zeb {
 
-std::string ErrorText(DWORD code) {
+std::string ErrorText(DWORD code, const std::string& subject) {
   char* buffer = nullptr;
   DWORD length = FormatMessageA(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -12,10 +14,10 @@ std::string ErrorText(DWORD code) {
   if (buffer != nullptr) LocalFree(buffer);
   while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' '))
     text.pop_back();
-  if (text.empty()) text = "error " + std::to_string(code);
-  return text;
+  if (text.empty()) return "error " + std::to_string(code);
+  return FillPlaceholders(text, subject);
 }
 
-std::string LastErrorText() { return ErrorText(GetLastError()); }
+std::string LastErrorText(const std::string& subject) { return ErrorText(GetLastError(), subject); }
 
 }  // namespace zeb

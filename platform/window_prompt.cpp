@@ -14,12 +14,24 @@ void* WindowPrompt::Owner() const {
   return active != nullptr ? active : static_cast<HWND>(fallback_owner_);
 }
 
-void WindowPrompt::ShowMessage(const std::string& text, const std::string& title) {
-  HWND owner = static_cast<HWND>(Owner());
+namespace {
+
+int ShowBox(HWND owner, const std::string& text, const std::string& title, UINT flags) {
   // A box without an owner (vrelo has no window) would otherwise open behind the frontend
   // that started the program, and the program would wait for it unseen.
-  UINT flags = owner == nullptr ? MB_OK | MB_SETFOREGROUND | MB_TOPMOST : MB_OK;
-  MessageBoxA(owner, text.c_str(), title.c_str(), flags);
+  if (owner == nullptr) flags |= MB_SETFOREGROUND | MB_TOPMOST;
+  return MessageBoxA(owner, text.c_str(), title.c_str(), flags);
+}
+
+}  // namespace
+
+void WindowPrompt::ShowMessage(const std::string& text, const std::string& title) {
+  ShowBox(static_cast<HWND>(Owner()), text, title, MB_OK);
+}
+
+bool WindowPrompt::AskYesNo(const std::string& text, const std::string& title) {
+  return ShowBox(static_cast<HWND>(Owner()), text, title,
+                 MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
 std::string WindowPrompt::AskFileToOpen(const std::string& preset_name) {

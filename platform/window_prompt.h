@@ -14,6 +14,7 @@ class WindowPrompt : public Prompt {
   // window) stays on top of every other window.
   void ShowMessage(const std::string& text, const std::string& title) override;
   std::string AskFileToOpen(const std::string& preset_name) override;
+  bool AskYesNo(const std::string& text, const std::string& title) override;
 
   void set_fallback_owner(void* window) { fallback_owner_ = window; }
 

@@ -100,6 +100,13 @@ INT_PTR Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CLOSE:
       OnClose();
       return TRUE;
+    case WM_QUERYENDSESSION:
+      SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, TRUE);
+      return TRUE;
+    case WM_ENDSESSION:
+      // Log-off or shut-down with the window open: no WM_CLOSE comes, so save now.
+      if (wparam) SaveSettings();
+      return TRUE;
     case WM_SIZE:
       layout_.Apply(hwnd_);
       return TRUE;
@@ -188,13 +195,20 @@ void Form1::OnClose() {
     work_->RequestStop();
     return;
   }
-  ReadSettingsFromFields();
-  Status saved = catalogue_.SaveSettings();
+  SaveSettings();
+  DestroyWindow(hwnd_);
+}
+
+void Form1::SaveSettings() {
+  // While work runs, the catalogue is the work's: the fields (which cannot change then) are
+  // saved without touching it.
+  Settings settings = SettingsInFields();
+  if (!busy()) catalogue_.settings() = settings;
+  Status saved = catalogue_.SaveSettings(settings);
   if (!saved.ok()) {
     catalogue_.prompt().ShowMessage("The settings could not be saved. " + saved.message(),
                                     kAppTitle);
   }
-  DestroyWindow(hwnd_);
 }
 
 template <typename Operation>
@@ -262,13 +276,12 @@ void Form1::SetBusy(bool busy) {
 
 void Form1::ShowOutcome() { SetFieldText(hwnd_, IDC_lblStatus, catalogue_.outcome()); }
 
-void Form1::ReadSettingsFromFields() {
-  Settings& settings = catalogue_.settings();
-  settings.game_paths = FieldText(hwnd_, IDC_txtGamePaths);
-  settings.zeb_path = FieldText(hwnd_, IDC_txtZEBpath);
-  settings.dat_path = FieldText(hwnd_, IDC_txtDatPath);
-  settings.dk_path = FieldText(hwnd_, IDC_txtDkPath);
+Settings Form1::SettingsInFields() const {
+  return {FieldText(hwnd_, IDC_txtGamePaths), FieldText(hwnd_, IDC_txtZEBpath),
+          FieldText(hwnd_, IDC_txtDatPath), FieldText(hwnd_, IDC_txtDkPath)};
 }
+
+void Form1::ReadSettingsFromFields() { catalogue_.settings() = SettingsInFields(); }
 
 void Form1::ShowSettings() {
   const Settings& settings = catalogue_.settings();
@@ -305,6 +318,8 @@ void Form1::ShowRows() {
   SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(catalogue_.selected()), 0);
   SendMessageA(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
+  // A reloaded list has no selection, so "Current Selection:" shows no entry that is gone.
+  ShowDetails();
 }
 
 void Form1::OpenEditor() {

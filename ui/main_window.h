@@ -46,6 +46,8 @@ class Form1 : public DialogWindow {
   // The unload handler: saves the settings, then the window goes. During long work it stops
   // the work first and closes once the work has ended.
   void OnClose();
+  // The fields to "config.cfg"; a failure is shown.
+  void SaveSettings();
   // Long work has ended: show its outcome and give the commands back.
   void OnWorkDone();
   void OnWorkProgress();
@@ -59,6 +61,7 @@ class Form1 : public DialogWindow {
 
   // Disables (or enables again) everything that would start or change something.
   void SetBusy(bool busy);
+  Settings SettingsInFields() const;
   void ReadSettingsFromFields();
   void ShowSettings();
   void ShowRows();

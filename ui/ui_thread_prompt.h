@@ -29,6 +29,11 @@ class UiThreadPrompt : public Prompt {
     OnWindowThread([&] { answer = inner_.AskFileToOpen(preset_name); });
     return answer;
   }
+  bool AskYesNo(const std::string& text, const std::string& title) override {
+    bool answer = false;
+    OnWindowThread([&] { answer = inner_.AskYesNo(text, title); });
+    return answer;
+  }
 
  private:
   void OnWindowThread(const std::function<void()>& call) {

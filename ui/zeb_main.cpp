@@ -4,23 +4,30 @@
 #include <commctrl.h>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/unattended_report.h"
 #include "platform/program_info.h"
-#include "platform/stderr_prompt.h"
 #include "platform/window_prompt.h"
 #include "ui/main_window.h"
 
 namespace {
 
 // The unattended build never waits for a person: what a step would show goes to the error
-// stream. Ends with 0 when every step succeeded, 1 when any reported a failure. Gives no
-// status when the settings do not allow the build, and the window opens instead.
+// stream and the log. Ends with 0 when every step succeeded, 1 when any reported a failure.
+// Gives no status when the settings do not allow the build, and the window opens instead.
 bool RunUnattended(const std::string& arguments, int* status) {
-  zeb::StderrPrompt report;
-  zeb::Catalogue catalogue(report, zeb::ProgramFolder());
+  std::string folder = zeb::ProgramFolder();
+  zeb::UnattendedReport report(zeb::LogFilePath(folder));
+  zeb::Catalogue catalogue(report, folder);
   catalogue.StartUp();
-  if (!catalogue.UnattendedBuildApplies(arguments)) return false;
-  catalogue.RunUnattendedBuild();
-  *status = report.messages_shown() == 0 ? 0 : 1;
+  std::string why_not;
+  if (!catalogue.UnattendedBuildApplies(arguments, &why_not)) {
+    report.Log(why_not);
+    return false;
+  }
+  if (report.shows_progress()) catalogue.set_progress(&report);
+  std::string summary;
+  *status = catalogue.RunUnattendedBuild(&summary);
+  report.Finish(summary);
   return true;
 }
 
@@ -29,7 +36,7 @@ bool RunUnattended(const std::string& arguments, int* status) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   std::string arguments = zeb::ProgramArguments();
   int status = 0;
-  if (arguments == zeb::kUnattendedSwitch && RunUnattended(arguments, &status)) return status;
+  if (zeb::IsUnattendedSwitch(arguments) && RunUnattended(arguments, &status)) return status;
 
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);

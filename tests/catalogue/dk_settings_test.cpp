@@ -36,21 +36,28 @@ TEST_F(DkSettingsTest, WritesTheSevenLinesAndReplacesAnOldFileWhole) {
   EXPECT_TRUE(prompt_.messages.empty());
 }
 
-TEST_F(DkSettingsTest, APathWithoutFinalBackslashRunsOnIntoTheFileName) {
+TEST_F(DkSettingsTest, AFolderWithoutFinalBackslashGetsOneAndRelativeOnesCountFromZebsFolder) {
+  MakeFolders(dir_ / "DK\\cfgs");
   MakeFolders(dir_ / "DKcfgs");
   catalogue_.settings().dk_path = dir_ / "DK";
   catalogue_.MakeDKcfg();
-  EXPECT_EQ(ReadBytes(dir_ / "DKcfgs\\PC.cfg"), Expected());
-}
+  EXPECT_EQ(ReadBytes(dir_ / "DK\\cfgs\\PC.cfg"), Expected());
+  EXPECT_FALSE(AnyFileExists(dir_ / "DKcfgs\\PC.cfg"));
+  EXPECT_EQ(catalogue_.outcome(), dir_ / "DK\\cfgs\\PC.cfg written");
 
-TEST_F(DkSettingsTest, AnEmptyPathWritesBelowTheCurrentFolder) {
-  MakeFolders(dir_ / "cfgs");
-  {
-    CurrentFolderGuard current(dir_.path());
-    ASSERT_TRUE(current.ok());
+  // Started from another folder, an empty or relative setting still means zeb's own folder.
+  MakeFolders(dir_ / "Zeb\\cfgs");
+  MakeFolders(dir_ / "Zeb\\frontend\\cfgs");
+  MakeFolders(dir_ / "elsewhere\\cfgs");
+  CurrentFolderGuard current(dir_ / "elsewhere");
+  ASSERT_TRUE(current.ok());
+  for (const char* setting : {"", "frontend"}) {
+    catalogue_.settings().dk_path = setting;
     catalogue_.MakeDKcfg();
   }
-  EXPECT_EQ(ReadBytes(dir_ / "cfgs\\PC.cfg"), Expected());
+  EXPECT_EQ(ReadBytes(dir_ / "Zeb\\cfgs\\PC.cfg"), Expected());
+  EXPECT_EQ(ReadBytes(dir_ / "Zeb\\frontend\\cfgs\\PC.cfg"), Expected());
+  EXPECT_FALSE(AnyFileExists(dir_ / "elsewhere\\cfgs\\PC.cfg"));
 }
 
 TEST_F(DkSettingsTest, AMissingCfgsFolderIsNamedInAMessage) {

@@ -190,6 +190,23 @@ TEST_F(EntryEditorTest, AFieldHoldingABarOrALineBreakIsRefusedByName) {
   EXPECT_EQ(Files(), (Lines{"game.zeb"}));
 }
 
+TEST_F(EntryEditorTest, ASixPieceRowIsEditedFromItsFilesOwnLinesNeverShifted) {
+  // Written by hand with a bar in the name: its row splits into six pieces.
+  const Lines lines = {"d:\\g\\Game", "game.exe", "Game|Deluxe", "Maker", "1999"};
+  Entry("game.zeb", lines);
+  EditEntryOf("game.exe");
+  EXPECT_EQ(editor_.fields(), EntryFromLines(lines));
+  // OK as it stands: the bar is refused, and nothing is written back, shifted or not.
+  EXPECT_FALSE(editor_.Ok());
+  EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"), CrLf(lines));
+  // Once the user takes the bar out, the fields go back to their own lines.
+  editor_.fields().name = "Game Deluxe";
+  ASSERT_TRUE(editor_.Ok());
+  EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"),
+            CrLf({"d:\\g\\Game", "game.exe", "Game Deluxe", "Maker", "1999"}));
+  EXPECT_EQ(Files(), (Lines{"game.zeb"}));
+}
+
 TEST_F(EntryEditorTest, AMissingEntryFolderIsNamedAndOkWorksOnceItIsMended) {
   Add();
   editor_.fields() = {"d:\\g", "game.exe", "Game", "", ""};

@@ -5,6 +5,7 @@
 #include "catalogue/catalogue.h"
 #include "platform/files.h"
 #include "platform/program_info.h"
+#include "tests/support/catalogue_rows.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
 
@@ -89,14 +90,14 @@ TEST_F(CatalogueTest, ListsEveryOrdinaryFileButBlacklistEntriesInNameOrder) {
   EXPECT_EQ(catalogue_.selected(), -1);
 }
 
-TEST_F(CatalogueTest, AnEntryFolderWithoutFinalBackslashOrWithoutFilesListsNothing) {
+TEST_F(CatalogueTest, AnEntryFolderWithoutFinalBackslashIsListedOneWithoutFilesListsNothing) {
   std::string roms = UseEntryFolder();
   catalogue_.LoadZEBs();
   EXPECT_TRUE(catalogue_.rows().empty());
   WriteBytes(roms + "\\a.zeb", CrLf({"f", "a.exe", "A", "", ""}));
-  catalogue_.settings().zeb_path = roms;  // no trailing backslash
+  catalogue_.settings().zeb_path = roms;  // no trailing backslash: it gets one
   catalogue_.LoadZEBs();
-  EXPECT_TRUE(catalogue_.rows().empty());
+  EXPECT_EQ(catalogue_.rows(), (Lines{"f|a.exe|A||"}));
   catalogue_.settings().zeb_path = dir_ / "missing\\";
   catalogue_.LoadZEBs();
   EXPECT_TRUE(catalogue_.rows().empty());
@@ -118,19 +119,21 @@ TEST_F(CatalogueTest, ALockedEntryFileIsPassedOverAndTheOthersListed) {
   EXPECT_EQ(catalogue_.rows(), (Lines{"f|b.exe|B||"}));
 }
 
-TEST_F(CatalogueTest, ARelativeEntryFolderResolvesAgainstTheCurrentFolder) {
+TEST_F(CatalogueTest, ARelativeEntryFolderCountsFromTheProgramsFolderNotTheCurrentOne) {
   MakeFolders(dir_ / "roms");
   WriteBytes(dir_ / "roms\\a.zeb", CrLf({"f", "a.exe", "A", "", ""}));
+  MakeFolders(dir_ / "elsewhere\\roms");
+  WriteBytes(dir_ / "elsewhere\\roms\\b.zeb", CrLf({"f", "b.exe", "B", "", ""}));
   catalogue_.settings().zeb_path = "roms\\";
   {
-    CurrentFolderGuard current(dir_.path());
+    CurrentFolderGuard current(dir_ / "elsewhere");
     ASSERT_TRUE(current.ok());
     catalogue_.LoadZEBs();
   }
   EXPECT_EQ(catalogue_.rows(), (Lines{"f|a.exe|A||"}));
 }
 
-TEST_F(CatalogueTest, SelectionFillsTheDetailsByPosition) {
+TEST_F(CatalogueTest, SelectionShowsTheEntryFilesOwnFieldsAndAReloadClearsThem) {
   std::string roms = UseEntryFolder();
   WriteBytes(roms + "\\a.zeb", CrLf({"d:\\g\\Sky", "sky.exe", "Sky Race", "Example", "1999"}));
   WriteBytes(roms + "\\b.zeb", CrLf({"d:\\g\\B", "b.exe", "Bar|Baz", "Maker", "2001"}));
@@ -142,15 +145,27 @@ TEST_F(CatalogueTest, SelectionFillsTheDetailsByPosition) {
   EXPECT_EQ(catalogue_.details().manufacturer, "Example");
   EXPECT_EQ(catalogue_.details().year, "1999");
   EXPECT_EQ(catalogue_.details().folder, "d:\\g\\Sky");
-  // A bar inside the game name shifts the later pieces.
+  // A bar inside the game name splits the row into six pieces; the details are still the
+  // file's own fields, not shifted ones.
+  ASSERT_EQ(catalogue_.rows()[1], "d:\\g\\B|b.exe|Bar|Baz|Maker|2001");
   catalogue_.Select(1);
-  EXPECT_EQ(catalogue_.details().name, "Bar");
-  EXPECT_EQ(catalogue_.details().manufacturer, "Baz");
-  EXPECT_EQ(catalogue_.details().year, "Maker");
-  // Reloading leaves no row selected but keeps the labels' texts.
+  EXPECT_EQ(catalogue_.details(), (GameEntry{"d:\\g\\B", "b.exe", "Bar|Baz", "Maker", "2001"}));
+  // Reloading leaves no row selected, and no entry that may be gone in the details.
   catalogue_.LoadZEBs();
   EXPECT_EQ(catalogue_.selected(), -1);
-  EXPECT_EQ(catalogue_.details().exe, "b.exe");
+  EXPECT_EQ(catalogue_.details(), GameEntry());
+}
+
+TEST_F(CatalogueTest, ABlacklistOfASixPieceRowBlocksItsOwnEntryFile) {
+  std::string roms = UseEntryFolder();
+  // A bar in the folder shifts even the executable's piece.
+  WriteBytes(roms + "\\b.zeb", CrLf({"d:\\g|old", "b.exe", "Bee", "", ""}));
+  catalogue_.LoadZEBs();
+  ASSERT_TRUE(SelectRowOf(catalogue_, "old"));
+  catalogue_.Blacklist();
+  EXPECT_TRUE(prompt_.messages.empty()) << prompt_.messages[0].text;
+  EXPECT_EQ(ReadBytes(roms + "\\b.zeb"), CrLf({"NULL", "NULL", "NULL", "NULL", "NULL"}));
+  EXPECT_EQ(AllFiles(roms), (Lines{"b.zeb"}));
 }
 
 TEST_F(CatalogueTest, DoubleClickStartsTheGameInItsFolderAndLeavesOursAlone) {
@@ -211,6 +226,18 @@ TEST_F(CatalogueTest, DoubleClickOnAMissingGameSaysWhatFailed) {
   catalogue_.Select(-1);
   catalogue_.StartSelectedGame();
   EXPECT_EQ(prompt_.messages.size(), 1u);
+
+  // A file that is no program: the system's text names it, with no "%1" left in it.
+  MakeFolders(dir_ / "games\\Bad");
+  WriteBytes(dir_ / "games\\Bad\\bad.exe", "not a program");
+  WriteBytes(roms + "\\a.zeb", CrLf({dir_ / "games\\Bad", "bad.exe", "Bad", "", ""}));
+  catalogue_.LoadZEBs();
+  catalogue_.Select(0);
+  catalogue_.StartSelectedGame();
+  ASSERT_EQ(prompt_.messages.size(), 2u);
+  EXPECT_EQ(prompt_.messages[1].text.find('%'), std::string::npos) << prompt_.messages[1].text;
+  EXPECT_NE(prompt_.messages[1].text.find(dir_ / "games\\Bad\\bad.exe"), std::string::npos)
+      << prompt_.messages[1].text;
 }
 
 }  // namespace

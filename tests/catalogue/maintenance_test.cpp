@@ -76,6 +76,7 @@ TEST_F(MaintenanceTest, ClearDeletesEveryOrdinaryFileAndLeavesFoldersHiddenAndSy
   catalogue_.LoadZEBs();
   ASSERT_EQ(catalogue_.rows().size(), 2u);
 
+  prompt_.yes_no_answers.push_back(true);
   catalogue_.ClearZEBs();
   EXPECT_EQ(AllFiles(roms_), (Lines{"hidden.zeb", "sub", "system.zeb"}));
   EXPECT_EQ(AllFiles(roms_ + "\\sub"), (Lines{"inner.zeb"}));
@@ -84,16 +85,26 @@ TEST_F(MaintenanceTest, ClearDeletesEveryOrdinaryFileAndLeavesFoldersHiddenAndSy
   EXPECT_TRUE(prompt_.messages.empty());
 }
 
-TEST_F(MaintenanceTest, ClearTouchesNothingWhenTheSettingNamesNoFile) {
+TEST_F(MaintenanceTest, ClearAsksFirstAndNoDeletesNothing) {
   Entry("game.zeb", {"d:\\g", "game.exe", "Game", "", ""});
-  // Without its final backslash the setting names the folder itself, not its files.
+  Entry("banned.zeb", kNull);
+  catalogue_.LoadZEBs();
+  // The setting without its final backslash still names the folder.
   catalogue_.settings().zeb_path = roms_;
-  catalogue_.ClearZEBs();
-  catalogue_.settings().zeb_path = dir_ / "missing\\";
-  catalogue_.ClearZEBs();
-  catalogue_.settings().zeb_path = "";
-  catalogue_.ClearZEBs();
-  EXPECT_EQ(AllFiles(roms_), (Lines{"game.zeb"}));
+  catalogue_.ClearZEBs();  // answered with the default, No
+  ASSERT_EQ(prompt_.questions.size(), 1u);
+  const std::string& question = prompt_.questions[0].text;
+  EXPECT_NE(question.find("all 2 files in " + roms_ + "\\"), std::string::npos) << question;
+  EXPECT_EQ(prompt_.questions[0].title, kAppTitle);
+  EXPECT_EQ(AllFiles(roms_), (Lines{"banned.zeb", "game.zeb"}));
+  EXPECT_EQ(catalogue_.rows().size(), 1u) << "the list stays as it was";
+  // A folder that is missing, unset or empty has nothing to delete and asks nothing.
+  for (const std::string& setting : {dir_ / "missing\\", std::string()}) {
+    catalogue_.settings().zeb_path = setting;
+    catalogue_.ClearZEBs();
+  }
+  EXPECT_EQ(prompt_.questions.size(), 1u);
+  EXPECT_EQ(AllFiles(roms_), (Lines{"banned.zeb", "game.zeb"}));
   EXPECT_TRUE(prompt_.messages.empty());
 }
 
@@ -103,6 +114,7 @@ TEST_F(MaintenanceTest, ClearPassesOverAFileInUseAndNamesItOnceAtTheEnd) {
   OpenFile b(roms_ + "\\b.zeb", FILE_SHARE_READ);
   OpenFile c(roms_ + "\\c.zeb", FILE_SHARE_READ);
   ASSERT_TRUE(b.ok() && c.ok());
+  prompt_.yes_no_answers.push_back(true);
   catalogue_.ClearZEBs();
   EXPECT_EQ(AllFiles(roms_), (Lines{"b.zeb", "c.zeb"}));
   ASSERT_EQ(prompt_.messages.size(), 1u);
@@ -164,11 +176,16 @@ TEST_F(MaintenanceTest, RemoveGoesOnPastFilesItCannotReadOrDeleteAndNamesTheUnde
   ASSERT_TRUE(b.ok() && c.ok());
   catalogue_.RemoveInvalidEntries();
   EXPECT_EQ(AllFiles(roms_), (Lines{"b.zeb", "c.zeb", "v.zeb"}));
-  ASSERT_EQ(prompt_.messages.size(), 1u);
+  ASSERT_EQ(prompt_.messages.size(), 2u);
   const std::string& text = prompt_.messages[0].text;
   EXPECT_NE(text.find(roms_ + "\\b.zeb"), std::string::npos) << text;
   EXPECT_EQ(text.find("c.zeb"), std::string::npos) << text;
   EXPECT_EQ(prompt_.messages[0].title, kAppTitle);
+  // The file it could not read is named too, as kept.
+  const std::string& unread = prompt_.messages[1].text;
+  EXPECT_NE(unread.find("could not be read and were kept"), std::string::npos) << unread;
+  EXPECT_NE(unread.find(roms_ + "\\c.zeb"), std::string::npos) << unread;
+  EXPECT_EQ(catalogue_.failures_reported(), 2u);
 }
 
 TEST_F(MaintenanceTest, RemoveKeepsEntriesWhoseDriveCannotBeReachedAndSaysSo) {
@@ -182,6 +199,7 @@ TEST_F(MaintenanceTest, RemoveKeepsEntriesWhoseDriveCannotBeReachedAndSaysSo) {
   ASSERT_EQ(prompt_.messages.size(), 1u);
   EXPECT_NE(prompt_.messages[0].text.find(roms_ + "\\edited.zeb"), std::string::npos)
       << prompt_.messages[0].text;
+  EXPECT_EQ(catalogue_.failures_reported(), 0u) << "a notice, not a failure";
 }
 
 TEST_F(MaintenanceTest, BlacklistTurnsTheSelectedEntryIntoFiveNullLines) {

@@ -16,6 +16,7 @@
 #include "platform/unique_handle.h"
 #include "tests/support/main_window_driver.h"
 #include "tests/support/recording_prompt.h"
+#include "tests/support/reference_crc.h"
 #include "tests/support/temp_folder.h"
 #include "ui/main_window.h"
 #include "ui/resource.h"
@@ -153,6 +154,21 @@ TEST_F(DatFileTest, AnEmptyFolderOrOnlyBlacklistEntriesGiveTheHeaderAlone) {
   EXPECT_EQ(Dat(), kHeader);
 }
 
+TEST_F(DatFileTest, AnEntryFileOfFewerLinesIsTakenWithTheMissingOnesEmpty) {
+  // Written by hand, without the year line.
+  Entry("short.zeb", CrLf({"d:\\g\\S", "s.exe", "Short", "Maker"}));
+  ASSERT_TRUE(Write().ok());
+  std::string bytes = ReadBytes(roms_ + "\\short.zeb");
+  char crc[16];
+  std::snprintf(crc, sizeof crc, "%X", ReferenceCrc32(bytes));
+  EXPECT_EQ(
+      Dat(),
+      kHeader +
+          CrLf({"game (", "\tname short", "\tdescription \"Short\"", "\tmanufacturer \"Maker\"",
+                "\trom ( name short size " + std::to_string(bytes.size()) + " crc " + crc + " )",
+                ")", ""}));
+}
+
 TEST_F(DatFileTest, CrcDigitsHaveNoLeadingZerosAndAllEightWhenTheTopBitIsSet) {
   Entry("small.zeb", CrLf({"d:\\g\\Small", "small.exe", "Small 149", "", ""}));
   // The last four bytes make the file's CRC-32 FFFFFFFF.
@@ -174,21 +190,13 @@ TEST_F(DatFileTest, CrcDigitsHaveNoLeadingZerosAndAllEightWhenTheTopBitIsSet) {
                              }));
 }
 
-TEST_F(DatFileTest, TheDatFolderTextIsUsedAsTyped) {
+TEST_F(DatFileTest, ADatFolderWithoutFinalBackslashGetsTheFileInside) {
   Entry("skyrace.zeb", kSkyRace);
-  Status without_backslash, relative;
-  {
-    CurrentFolderGuard current(dir_.path());
-    ASSERT_TRUE(current.ok());
-    // Without its final backslash the name runs on: datsPC.dat in the current folder. The
-    // entry folder may lack it: it is a folder to list.
-    without_backslash = WriteDatFile(roms_, "dats", program_);
-    relative = WriteDatFile("roms\\", "dats\\", program_);
-  }
+  // Without its final backslash the folder still gets the file, never "datsPC.dat" beside it.
+  Status without_backslash = WriteDatFile(roms_, dats_, program_);
   ASSERT_TRUE(without_backslash.ok()) << without_backslash.message();
-  ASSERT_TRUE(relative.ok()) << relative.message();
-  EXPECT_EQ(ReadBytes(dir_ / "datsPC.dat"), kHeader + kSkyRaceBlock);
   EXPECT_EQ(Dat(), kHeader + kSkyRaceBlock);
+  EXPECT_FALSE(AnyFileExists(dats_ + "PC.dat"));
 }
 
 TEST(MakeRomLine, APathWithoutDriveLetterHasNoRomLine) {
@@ -202,10 +210,6 @@ TEST_F(DatFileTest, AFailureNamesTheFileAndLeavesTheOldDatFileAsItWas) {
   const std::string old_dat = "the DAT file of an earlier run\r\n";
   WriteBytes(dats_ + "\\PC.dat", old_dat);
   Entry("good.zeb", kSkyRace);
-
-  Entry("short.zeb", CrLf({"d:\\g\\S", "s.exe", "Short", ""}));
-  Status short_entry = Write();
-  DeleteOneFile(roms_ + "\\short.zeb");
 
   Status missing_entries = WriteDatFile(dir_ / "nowhere\\", dats_ + "\\", program_);
   Status no_entry_folder = WriteDatFile("", dats_ + "\\", program_);
@@ -224,7 +228,6 @@ TEST_F(DatFileTest, AFailureNamesTheFileAndLeavesTheOldDatFileAsItWas) {
 
   EXPECT_EQ(Dat(), old_dat);
   for (const auto& [status, named] : std::vector<std::pair<Status, std::string>>{
-           {short_entry, roms_ + "\\short.zeb"},
            {missing_entries, dir_ / "nowhere\\"},
            {no_entry_folder, "No entry folder"},
            {missing_program, dir_ / "gone\\tempdat.dat"},
@@ -243,6 +246,9 @@ TEST_F(DatFileTest, AFailureNamesTheFileAndLeavesTheOldDatFileAsItWas) {
   Status missing_dats = WriteDatFile(roms_ + "\\", dir_ / "nodats\\", program_);
   EXPECT_FALSE(missing_dats.ok());
   EXPECT_NE(missing_dats.message().find(dir_ / "nodats\\PC.dat"), std::string::npos)
+      << missing_dats.message();
+  EXPECT_NE(missing_dats.message().find("The DAT folder " + dir_ / "nodats\\ does not exist."),
+            std::string::npos)
       << missing_dats.message();
   EXPECT_FALSE(FolderExists(dir_ / "nodats"));
   EXPECT_EQ(FilesIn(program_), std::vector<std::string>{});

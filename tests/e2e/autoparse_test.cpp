@@ -48,9 +48,9 @@ class AutoparseTest : public ::testing::Test {
     WriteBytes(dir_ / "Zeb\\config.cfg", config_);
   }
   // Runs zeb.exe with these arguments to its end; its standard error is kept in errors_.
-  DWORD Run(const std::string& arguments) {
-    unique_handle zeb =
-        testing::StartWithArguments(zeb_, arguments, dir_ / "Zeb", dir_ / "errors.txt");
+  DWORD Run(const std::string& arguments, const std::string& folder = "") {
+    unique_handle zeb = testing::StartWithArguments(
+        zeb_, arguments, folder.empty() ? dir_ / "Zeb" : folder, dir_ / "errors.txt");
     EXPECT_TRUE(zeb) << "cannot start zeb.exe";
     DWORD status = testing::ExitStatus(zeb);
     errors_ = ReadBytes(dir_ / "errors.txt");
@@ -124,7 +124,44 @@ TEST_F(AutoparseTest, RebuildsEverythingAndEndsWithoutTheWindow) {
             CrLf({"[Config]", "extension=.zeb", "path=" + dir_ / "Zeb" + "\\", "exe=Vrelo.exe",
                   "send rom path=1", "send exit keys=0", "command line options="}));
   EXPECT_EQ(ReadBytes(dir_ / "Zeb\\config.cfg"), config_) << "config.cfg must not be rewritten";
-  EXPECT_EQ(Files("Zeb"), (Lines{"config.cfg", "zeb.exe"})) << "tempdat.dat is gone";
+  EXPECT_EQ(Files("Zeb"), (Lines{"config.cfg", "zeb.exe", "zeb.log"})) << "tempdat.dat is gone";
+  std::string log = ReadBytes(dir_ / "Zeb\\zeb.log");
+  EXPECT_NE(log.find(" Unattended build ended with exit status 0: 3 game folders: 3 new entries; "
+                     "1 invalid entry removed; PC.dat written: 3 games, " +
+                     dir_ / "dats\\PC.dat; " + dir_ / "DK\\cfgs\\PC.cfg written\r\n"),
+            std::string::npos)
+      << log;
+}
+
+TEST_F(AutoparseTest, AScheduledRunLogsItsMessagesAndCountsFoldersFromZebsOwnFolder) {
+  // As a scheduled task starts it: in another folder, the switch in capitals, no error
+  // stream. Relative settings (one without its final backslash) mean zeb's own folders.
+  MakeFolders(dir_ / "elsewhere");
+  MakeFolders(dir_ / "Zeb\\dats");
+  MakeFolders(dir_ / "Zeb\\roms");
+  // A game on a drive that is not there (no Q: here): kept, a notice, and no failure.
+  WriteBytes(dir_ / "Zeb\\roms\\far.zeb", CrLf({"Q:\\Games\\Far", "far.exe", "Far", "", ""}));
+  Configure({dir_ / "games\\", "roms\\", "dats", ""});
+  unique_handle zeb = StartWithArguments(zeb_, "/AUTOPARSE", dir_ / "elsewhere", kNoErrorStream);
+  ASSERT_TRUE(zeb);
+  EXPECT_EQ(ExitStatus(zeb), 0u);
+  EXPECT_EQ(Files("Zeb\\roms"), (Lines{"far.zeb", "MazeLauncher.zeb", "skyrace.zeb", "tanks.zeb"}));
+  EXPECT_FALSE(ReadBytes(dir_ / "Zeb\\dats\\PC.dat").empty());
+  EXPECT_EQ(AllFiles(dir_ / "elsewhere"), Lines{});
+  std::string log = ReadBytes(dir_ / "Zeb\\zeb.log");
+  EXPECT_NE(log.find("cannot be reached:\r\n"), std::string::npos) << log;
+  EXPECT_NE(log.find(dir_ / "Zeb\\roms\\far.zeb"), std::string::npos) << log;
+  EXPECT_NE(log.find("ended with exit status 0"), std::string::npos) << log;
+
+  // A step that fails: status 1, and the log says why, after what the first run wrote.
+  Configure({dir_ / "nowhere\\", "roms\\", "dats", ""});
+  zeb = StartWithArguments(zeb_, "/autoparse", dir_ / "elsewhere", kNoErrorStream);
+  EXPECT_EQ(ExitStatus(zeb), 1u);
+  std::string second = ReadBytes(dir_ / "Zeb\\zeb.log");
+  EXPECT_EQ(second.rfind(log, 0), 0u) << "the first run's lines stay";
+  EXPECT_NE(second.find(dir_ / "nowhere\\\" cannot be read", log.size()), std::string::npos)
+      << second;
+  EXPECT_NE(second.find("ended with exit status 1", log.size()), std::string::npos) << second;
 }
 
 TEST_F(AutoparseTest, WithoutAFrontendFolderNoSettingsFileIsWritten) {
@@ -163,7 +200,6 @@ TEST_F(AutoparseTest, OtherCommandLinesAndMissingSettingsOpenTheWindow) {
     Lines settings;
   };
   const Case cases[] = {
-      {"/AUTOPARSE", {dir_ / "games\\", dir_ / "roms\\", dir_ / "dats\\", ""}},
       {"/autoparse x", {dir_ / "games\\", dir_ / "roms\\", dir_ / "dats\\", ""}},
       {"/autoparse", {dir_ / "games\\", dir_ / "roms\\", "", ""}},
       {"/autoparse", {dir_ / "games\\", "", dir_ / "dats\\", ""}},

@@ -145,6 +145,7 @@ TEST_F(FaultTest, DamagedEntryFilesStopNothingAndLoseNothing) {
 
   // Clearing deletes what it can and names what it cannot.
   prompt_.messages.clear();
+  prompt_.yes_no_answers.push_back(true);
   catalogue_.ClearZEBs();
   EXPECT_EQ(EntryNames(), (Lines{"ro.zeb", "rogone.zeb"}));
   EXPECT_TRUE(MessageNames("ro.zeb"));
@@ -172,6 +173,7 @@ TEST_F(FaultTest, PathsLongerThan260CharactersWork) {
   catalogue_.Select(0);
   catalogue_.Blacklist();
   EXPECT_EQ(ReadBytes(roms + "skyrace.zeb"), CrLf({"NULL", "NULL", "NULL", "NULL", "NULL"}));
+  prompt_.yes_no_answers.push_back(true);
   catalogue_.ClearZEBs();
   EXPECT_TRUE(EntryNames().empty());
   EXPECT_TRUE(prompt_.messages.empty()) << prompt_.messages[0].text;

@@ -82,6 +82,19 @@ TEST(BlacklistEntry, IsFiveNullLinesAndOnlyTheExactMarkerCounts) {
   EXPECT_FALSE(IsBlacklistMarker(""));
 }
 
+TEST(SettingFolder, EndsInABackslashAndCountsRelativeSettingsFromTheProgramsFolder) {
+  const std::string zeb = "C:\\Games\\Zebrine";
+  EXPECT_EQ(SettingFolder("dats", zeb), "C:\\Games\\Zebrine\\dats\\");
+  EXPECT_EQ(SettingFolder("roms\\", zeb), "C:\\Games\\Zebrine\\roms\\");
+  EXPECT_EQ(SettingFolder("", zeb), "C:\\Games\\Zebrine\\");
+  EXPECT_EQ(SettingFolder("D:\\DK", zeb), "D:\\DK\\");
+  EXPECT_EQ(SettingFolder("d:\\pc games\\", zeb), "d:\\pc games\\");
+  EXPECT_EQ(SettingFolder("\\\\server\\share", zeb), "\\\\server\\share\\");
+  EXPECT_EQ(SettingFolder("\\Games", zeb), "\\Games\\");
+  EXPECT_EQ(SettingFolder("D:Games", zeb), "D:Games\\");
+  EXPECT_EQ(SettingFolder("D:/Games/", zeb), "D:/Games/");
+}
+
 TEST(SettingsFromLines, OneHolderServesAllFourReads) {
   Settings none = SettingsFromLines({});
   EXPECT_EQ(SettingsLines(none), (Lines{"", "", "", ""}));

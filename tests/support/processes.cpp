@@ -8,7 +8,9 @@ unique_handle StartWithArguments(const std::string& program, const std::string& 
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   unique_hfile error_stream;
-  if (!error_file.empty()) {
+  if (error_file == kNoErrorStream) {
+    startup.dwFlags = STARTF_USESTDHANDLES;  // all three handles empty
+  } else if (!error_file.empty()) {
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     error_stream.reset(CreateFileA(error_file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));

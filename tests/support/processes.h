@@ -14,6 +14,10 @@ constexpr DWORD kProcessTimeoutMs = 60000;
 // What ExitStatus gives for a process that has not ended.
 constexpr DWORD kStillRunning = 0xFFFFFFFF;
 
+// What error_file names to start a program without any standard error, as a scheduled task
+// starts it.
+inline constexpr char kNoErrorStream[] = "<none>";
+
 // Starts program with the exact command line "<program>" arguments (just the quoted program
 // when arguments is empty), in current_folder. When error_file is not empty, the program's
 // standard error goes to that file, as a script's redirection would send it.

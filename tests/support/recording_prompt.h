@@ -31,9 +31,21 @@ class RecordingPrompt : public Prompt {
     return answer;
   }
 
+  // Records the question among the messages and answers with the next queued answer, or No
+  // (the default button) when none is queued.
+  bool AskYesNo(const std::string& text, const std::string& title) override {
+    questions.push_back({text, title});
+    if (yes_no_answers.empty()) return false;
+    bool answer = yes_no_answers.front();
+    yes_no_answers.pop_front();
+    return answer;
+  }
+
   std::vector<Message> messages;
   std::vector<FileQuestion> file_questions;
   std::deque<std::string> file_answers;
+  std::vector<Message> questions;
+  std::deque<bool> yes_no_answers;
 };
 
 }  // namespace zeb::testing

@@ -268,6 +268,7 @@ TEST_F(EditorWindowTest, MaintenanceButtonsChangeTheFolderAndShowTheList) {
   EXPECT_EQ(ListRows(), (Lines{game + "|game.exe|A||"}));
   EXPECT_EQ(ReadBytes(roms_ + "\\tool.zeb"), CrLf({"NULL", "NULL", "NULL", "NULL", "NULL"}));
 
+  prompt_.yes_no_answers.push_back(true);
   Click(Item(IDC_cmdClear));
   ASSERT_TRUE(FinishWork(*window_));
   EXPECT_TRUE(ListRows().empty());

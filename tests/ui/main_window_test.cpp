@@ -147,6 +147,32 @@ TEST_F(MainWindowTest, ClosingSavesTheFieldsAsTyped) {
   EXPECT_TRUE(prompt_.messages.empty());
 }
 
+TEST_F(MainWindowTest, ASettingsFileThatCannotBeReadIsKeptUnlessAFieldChanges) {
+  const std::string settings = CrLf({"e:\\games\\", "roms\\", "dats\\", ""});
+  WriteBytes(dir_ / "config.cfg", settings);
+  {
+    // Locked by another program at start-up: the fields come up empty...
+    unique_hfile lock(CreateFileA((dir_ / "config.cfg").c_str(), GENERIC_READ, 0, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(lock);
+    Open();
+  }
+  EXPECT_EQ(WindowText(Item(IDC_txtGamePaths)), "");
+  // ...but closing does not replace the file with them.
+  SendMessageA(window_->hwnd(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(ReadBytes(dir_ / "config.cfg"), settings);
+  EXPECT_TRUE(prompt_.messages.empty());
+}
+
+TEST_F(MainWindowTest, TheEndOfTheSessionSavesTheSettings) {
+  Open();
+  SetWindowTextA(Item(IDC_txtZEBpath), "my roms\\");
+  // Log-off with the window open: Windows asks, then ends the session; no WM_CLOSE comes.
+  EXPECT_TRUE(SendMessageA(window_->hwnd(), WM_QUERYENDSESSION, 0, 0));
+  SendMessageA(window_->hwnd(), WM_ENDSESSION, TRUE, 0);
+  EXPECT_EQ(ReadBytes(dir_ / "config.cfg"), CrLf({"", "my roms\\", "", ""}));
+}
+
 TEST_F(MainWindowTest, ASaveThatFailsSaysSoAndLeavesTheOldFileWhole) {
   WriteBytes(dir_ / "config.cfg", CrLf({"a", "b", "c", "d"}));
   Open();

@@ -1,4 +1,4 @@
-#include "platform/stderr_prompt.h"
+#include "platform/error_stream.h"
 
 #include <windows.h>
 
@@ -13,7 +13,7 @@ bool Usable(HANDLE handle) {
 
 }  // namespace
 
-StderrPrompt::StderrPrompt() {
+ErrorStream::ErrorStream() {
   HANDLE stream = GetStdHandle(STD_ERROR_HANDLE);
   // A program with windows started from a console has no standard error of its own unless
   // it was redirected; then the parent's console serves.
@@ -21,18 +21,17 @@ StderrPrompt::StderrPrompt() {
     stream = CreateFileA("CONOUT$", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                          OPEN_EXISTING, 0, nullptr);
   }
-  if (Usable(stream)) error_stream_ = stream;
+  if (!Usable(stream)) return;
+  handle_ = stream;
+  DWORD mode = 0;
+  console_ = GetFileType(stream) == FILE_TYPE_CHAR && GetConsoleMode(stream, &mode);
 }
 
-void StderrPrompt::ShowMessage(const std::string& text, const std::string& title) {
-  ++messages_shown_;
-  if (error_stream_ == nullptr) return;
-  std::string line = title + ": " + text + "\r\n";
+void ErrorStream::Write(const std::string& text) {
+  if (handle_ == nullptr) return;
   DWORD written = 0;
-  WriteFile(static_cast<HANDLE>(error_stream_), line.data(), static_cast<DWORD>(line.size()),
-            &written, nullptr);
+  WriteFile(static_cast<HANDLE>(handle_), text.data(), static_cast<DWORD>(text.size()), &written,
+            nullptr);
 }
-
-std::string StderrPrompt::AskFileToOpen(const std::string&) { return ""; }
 
 }  // namespace zeb
