@@ -1,7 +1,9 @@
 // "Generate ZEB Files" over a generated games root (three executables per game folder, one
 // with a version resource, every fifth game nested in a "bin" folder), into an empty entry
 // folder, against a baseline that does only the unavoidable work: list the same folders and
-// files, read the chosen executable's version resource, write as many small files.
+// files, read the chosen executable's version resource, write as many small files. A second
+// root has every game at the top of its folder, where the scan must do no more listing than
+// the plain rule needs.
 #include <windows.h>
 
 #include <cstdio>
@@ -19,12 +21,14 @@ namespace {
 using zeb::testing::AllFiles;
 using zeb::testing::RemoveTree;
 
-void MakeGamesRoot(const std::string& root, int games, const std::string& versioned_exe) {
+// nest_every: every how many games one is nested in "bin" (0: none is).
+void MakeGamesRoot(const std::string& root, int games, const std::string& versioned_exe,
+                   int nest_every) {
   CreateDirectoryA(root.c_str(), nullptr);
   for (int i = 0; i < games; ++i) {
     std::string folder = root + "\\Game " + std::to_string(i);
     CreateDirectoryA(folder.c_str(), nullptr);
-    if (i % 5 == 0) {
+    if (nest_every > 0 && i % nest_every == 0) {
       folder += "\\bin";
       CreateDirectoryA(folder.c_str(), nullptr);
     }
@@ -83,35 +87,42 @@ int main(int argc, char** argv) {
   if (sizes.empty()) sizes = {1000, 2000, 4000};
   std::string versioned = zeb::testing::BuiltProgram("fixtures\\x64\\full.exe");
   int status = 0;
+  struct Layout {
+    const char* what;
+    int nest_every;
+  };
+  const Layout layouts[] = {{"every fifth game in \"bin\"", 5}, {"every game at the top", 0}};
   for (int games : sizes) {
-    zeb::testing::TempFolder dir;
-    std::printf("making a games root of %d game folders...\n", games);
-    MakeGamesRoot(dir / "games", games, versioned);
-    size_t rows = 0;
-    double measured = 1e30, baseline = 1e30;
-    for (int run = 0; run < 3; ++run) {
-      RemoveTree(dir / "plain");
-      CreateDirectoryA((dir / "plain").c_str(), nullptr);
-      double start = zeb::bench::Seconds();
-      Baseline(dir / "games", dir / "plain");
-      baseline = std::min(baseline, zeb::bench::Seconds() - start);
+    for (const Layout& layout : layouts) {
+      zeb::testing::TempFolder dir;
+      std::printf("making a games root of %d game folders, %s...\n", games, layout.what);
+      MakeGamesRoot(dir / "games", games, versioned, layout.nest_every);
+      size_t rows = 0;
+      double measured = 1e30, baseline = 1e30;
+      for (int run = 0; run < 3; ++run) {
+        RemoveTree(dir / "plain");
+        CreateDirectoryA((dir / "plain").c_str(), nullptr);
+        double start = zeb::bench::Seconds();
+        Baseline(dir / "games", dir / "plain");
+        baseline = std::min(baseline, zeb::bench::Seconds() - start);
 
-      RemoveTree(dir / "roms");
-      zeb::testing::RecordingPrompt prompt;
-      zeb::Catalogue catalogue(prompt, dir.path());
-      catalogue.settings().game_paths = dir / "games\\";
-      catalogue.settings().zeb_path = dir / "roms\\";
-      start = zeb::bench::Seconds();
-      catalogue.GenerateZEBFiles();
-      measured = std::min(measured, zeb::bench::Seconds() - start);
-      rows = catalogue.rows().size();
-    }
-    std::printf("%d game folders: %.2f ms per folder, baseline %.2f ms per folder\n", games,
-                1000 * measured / games, 1000 * baseline / games);
-    zeb::bench::PrintRatio("Generate ZEB Files", measured, baseline, 1.5);
-    if (rows != static_cast<size_t>(games)) {
-      std::printf("expected %d entries, listed %zu\n", games, rows);
-      status = 1;
+        RemoveTree(dir / "roms");
+        zeb::testing::RecordingPrompt prompt;
+        zeb::Catalogue catalogue(prompt, dir.path());
+        catalogue.settings().game_paths = dir / "games\\";
+        catalogue.settings().zeb_path = dir / "roms\\";
+        start = zeb::bench::Seconds();
+        catalogue.GenerateZEBFiles();
+        measured = std::min(measured, zeb::bench::Seconds() - start);
+        rows = catalogue.rows().size();
+      }
+      std::printf("%d game folders: %.2f ms per folder, baseline %.2f ms per folder\n", games,
+                  1000 * measured / games, 1000 * baseline / games);
+      zeb::bench::PrintRatio("Generate ZEB Files", measured, baseline, 1.5);
+      if (rows != static_cast<size_t>(games)) {
+        std::printf("expected %d entries, listed %zu\n", games, rows);
+        status = 1;
+      }
     }
   }
   return status;
