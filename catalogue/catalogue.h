@@ -60,6 +60,8 @@ class Catalogue {
   // --- Building the catalogue ------------------------------------------------------------
   // "Generate ZEB Files": one row per game folder of the games root, then List2ZEB.
   void GenerateZEBFiles();
+  // The names of the game folders in which the last scan found no game, in their order.
+  const std::vector<std::string>& folders_without_game() const { return folders_without_game_; }
   // Writes an entry file for every row whose entry file does not exist yet, then LoadZEBs.
   void List2ZEB();
 
@@ -113,6 +115,7 @@ class Catalogue {
   std::string program_folder_;
   Settings settings_;
   std::vector<std::string> rows_;
+  std::vector<std::string> folders_without_game_;
   unsigned rows_version_ = 0;
   int selected_ = -1;
   GameEntry details_;

@@ -1,7 +1,7 @@
 // The folder scan behind "Generate ZEB Files": one game per sub-folder of the games root,
 // one executable chosen per game, the game named from its version resource.
 #include "catalogue/catalogue.h"
-#include "catalogue/exe_choice.h"
+#include "catalogue/game_search.h"
 #include "formats/game_entry.h"
 #include "platform/listing.h"
 #include "platform/text_rules.h"
@@ -10,29 +10,26 @@ namespace zeb {
 
 namespace {
 
-// The scanned folder and its chosen executable for one game folder, if it yields one. A
-// folder without candidates is looked into one level deeper, at its first sub-folder only.
-bool FindGameExecutable(const std::string& game_folder, std::string* scanned, std::string* exe) {
-  FileListing candidates;
-  // A game folder that cannot be listed is passed over.
-  if (!ListFiles(game_folder, "*.exe", &candidates).ok()) return false;
-  *scanned = game_folder;
-  if (candidates.names.empty()) {
-    std::vector<std::string> sub_folders;
-    if (!ListFolders(game_folder, &sub_folders).ok() || sub_folders.empty()) return false;
-    *scanned = sub_folders.front();
-    if (!ListFiles(*scanned, "*.exe", &candidates).ok()) return false;
-  }
-  std::optional<size_t> chosen = ChooseExecutable(*scanned, candidates.names);
-  if (!chosen) return false;
-  *exe = TrimSpaces(candidates.names[*chosen]);
-  return !exe->empty();
+// The search's view of the disk: the real listings.
+FolderLister DiskLister() {
+  return {
+      [](const std::string& folder, std::vector<std::string>* names) {
+        FileListing listing;
+        if (!ListFiles(folder, "*.exe", &listing).ok()) return false;
+        *names = std::move(listing.names);
+        return true;
+      },
+      [](const std::string& folder, std::vector<std::string>* paths) {
+        return ListFolders(folder, paths).ok();
+      },
+  };
 }
 
 }  // namespace
 
 void Catalogue::GenerateZEBFiles() {
   ClearRows();
+  folders_without_game_.clear();
   const std::string root = settings_.game_paths;
   std::vector<std::string> game_folders;
   Status listed = root.empty() ? Status::Error("No folder is set in \"Pc Games Root Path\".")
@@ -45,13 +42,19 @@ void Catalogue::GenerateZEBFiles() {
     return;
   }
 
+  const FolderLister lister = DiskLister();
   for (const std::string& game_folder : game_folders) {
-    std::string scanned, exe;
-    if (!FindGameExecutable(game_folder, &scanned, &exe)) continue;
-    std::string name = scanned.substr(scanned.find_last_of('\\') + 1);
-    GetVersionInfo(scanned + "\\" + exe);
-    if (!facts_.game_name.empty()) name = facts_.game_name;
-    AddRow(GameEntry{scanned, exe, name, facts_.manufacturer, facts_.year}.ToRow());
+    // A game is named after its own folder, not after the "bin" or "x64" that holds it.
+    std::string folder_name = game_folder.substr(game_folder.find_last_of('\\') + 1);
+    std::optional<FoundExecutable> found = FindGameExecutable(game_folder, lister);
+    std::string exe = found ? TrimSpaces(found->name) : std::string();
+    if (exe.empty()) {
+      folders_without_game_.push_back(folder_name);
+      continue;
+    }
+    GetVersionInfo(found->folder + "\\" + exe);
+    std::string name = facts_.game_name.empty() ? folder_name : facts_.game_name;
+    AddRow(GameEntry{found->folder, exe, name, facts_.manufacturer, facts_.year}.ToRow());
   }
   List2ZEB();
 }
