@@ -1,7 +1,9 @@
 // "Generate ZEB Files" over a generated games root (three executables per game folder, one
 // with a version resource, every fifth game nested in a "bin" folder), into an empty entry
 // folder, against a baseline that does only the unavoidable work: list the same folders and
-// files, read the chosen executable's version resource, write as many small files.
+// files, read the chosen executable's version resource, write as many small files. A second
+// root has every game at the top of its folder, where the scan must do no more listing than
+// the plain rule needs.
 #include <windows.h>
 
 #include <cstdio>
@@ -19,12 +21,14 @@ namespace {
 using zeb::testing::AllFiles;
 using zeb::testing::RemoveTree;
 
-void MakeGamesRoot(const std::string& root, int games, const std::string& versioned_exe) {
+// nest_every: every how many games one is nested in "bin" (0: none is).
+void MakeGamesRoot(const std::string& root, int games, const std::string& versioned_exe,
+                   int nest_every) {
   CreateDirectoryA(root.c_str(), nullptr);
   for (int i = 0; i < games; ++i) {
     std::string folder = root + "\\Game " + std::to_string(i);
     CreateDirectoryA(folder.c_str(), nullptr);
-    if (i % 5 == 0) {
+    if (nest_every > 0 && i % nest_every == 0) {
       folder += "\\bin";
       CreateDirectoryA(folder.c_str(), nullptr);
     }
@@ -83,43 +87,50 @@ int main(int argc, char** argv) {
   if (sizes.empty()) sizes = {1000, 2000, 4000};
   std::string versioned = zeb::testing::BuiltProgram("fixtures\\x64\\full.exe");
   int status = 0;
+  struct Layout {
+    const char* what;
+    int nest_every;
+  };
+  const Layout layouts[] = {{"every fifth game in \"bin\"", 5}, {"every game at the top", 0}};
   for (int games : sizes) {
-    zeb::testing::TempFolder dir;
-    std::printf("making a games root of %d game folders...\n", games);
-    MakeGamesRoot(dir / "games", games, versioned);
-    // The scan with one thread and with as many as it takes by default, side by side.
-    auto scan = [&](unsigned threads, size_t* rows) {
-      RemoveTree(dir / "roms");
-      zeb::testing::RecordingPrompt prompt;
-      zeb::Catalogue catalogue(prompt, dir.path());
-      if (threads != 0) catalogue.set_scan_threads(threads);
-      catalogue.settings().game_paths = dir / "games\\";
-      catalogue.settings().zeb_path = dir / "roms\\";
-      double start = zeb::bench::Seconds();
-      catalogue.GenerateZEBFiles();
-      *rows = catalogue.rows().size();
-      return zeb::bench::Seconds() - start;
-    };
-    size_t rows_one = 0, rows_pool = 0;
-    double baseline = 1e30, one = 1e30, pool = 1e30;
-    for (int run = 0; run < 3; ++run) {
-      RemoveTree(dir / "plain");
-      CreateDirectoryA((dir / "plain").c_str(), nullptr);
-      double start = zeb::bench::Seconds();
-      Baseline(dir / "games", dir / "plain");
-      baseline = std::min(baseline, zeb::bench::Seconds() - start);
-      one = std::min(one, scan(1, &rows_one));
-      pool = std::min(pool, scan(0, &rows_pool));
-    }
-    std::printf(
-        "%d game folders: %.2f ms per folder with one thread, %.2f ms with the pool, "
-        "baseline %.2f ms per folder\n",
-        games, 1000 * one / games, 1000 * pool / games, 1000 * baseline / games);
-    zeb::bench::PrintRatio("Generate ZEB Files, one thread", one, baseline, 1.5);
-    zeb::bench::PrintRatio("Generate ZEB Files, thread pool", pool, baseline, 1.5);
-    if (rows_one != static_cast<size_t>(games) || rows_pool != static_cast<size_t>(games)) {
-      std::printf("expected %d entries, listed %zu and %zu\n", games, rows_one, rows_pool);
-      status = 1;
+    for (const Layout& layout : layouts) {
+      zeb::testing::TempFolder dir;
+      std::printf("making a games root of %d game folders, %s...\n", games, layout.what);
+      MakeGamesRoot(dir / "games", games, versioned, layout.nest_every);
+      // The scan with one thread and with as many as it takes by default, side by side.
+      auto scan = [&](unsigned threads, size_t* rows) {
+        RemoveTree(dir / "roms");
+        zeb::testing::RecordingPrompt prompt;
+        zeb::Catalogue catalogue(prompt, dir.path());
+        if (threads != 0) catalogue.set_scan_threads(threads);
+        catalogue.settings().game_paths = dir / "games\\";
+        catalogue.settings().zeb_path = dir / "roms\\";
+        double start = zeb::bench::Seconds();
+        catalogue.GenerateZEBFiles();
+        *rows = catalogue.rows().size();
+        return zeb::bench::Seconds() - start;
+      };
+      size_t rows_one = 0, rows_pool = 0;
+      double baseline = 1e30, one = 1e30, pool = 1e30;
+      for (int run = 0; run < 3; ++run) {
+        RemoveTree(dir / "plain");
+        CreateDirectoryA((dir / "plain").c_str(), nullptr);
+        double start = zeb::bench::Seconds();
+        Baseline(dir / "games", dir / "plain");
+        baseline = std::min(baseline, zeb::bench::Seconds() - start);
+        one = std::min(one, scan(1, &rows_one));
+        pool = std::min(pool, scan(0, &rows_pool));
+      }
+      std::printf(
+          "%d game folders: %.2f ms per folder with one thread, %.2f ms with the pool, "
+          "baseline %.2f ms per folder\n",
+          games, 1000 * one / games, 1000 * pool / games, 1000 * baseline / games);
+      zeb::bench::PrintRatio("Generate ZEB Files, one thread", one, baseline, 1.5);
+      zeb::bench::PrintRatio("Generate ZEB Files, thread pool", pool, baseline, 1.5);
+      if (rows_one != static_cast<size_t>(games) || rows_pool != static_cast<size_t>(games)) {
+        std::printf("expected %d entries, listed %zu and %zu\n", games, rows_one, rows_pool);
+        status = 1;
+      }
     }
   }
   return status;

@@ -87,6 +87,8 @@ class Catalogue {
   // --- Building the catalogue ------------------------------------------------------------
   // "Generate ZEB Files": one row per game folder of the games root, then List2ZEB.
   void GenerateZEBFiles();
+  // The names of the game folders in which the last scan found no game, in their order.
+  const std::vector<std::string>& folders_without_game() const { return folders_without_game_; }
   // Writes an entry file for every row whose entry file does not exist yet, then LoadZEBs.
   void List2ZEB();
 
@@ -175,6 +177,7 @@ class Catalogue {
   // makes its row split into more pieces, but the entry is still right), the scan's fields
   // for a row of the scan. The selection, the blacklist and the start act on these.
   std::vector<GameEntry> entries_;
+  std::vector<std::string> folders_without_game_;
   unsigned rows_version_ = 0;
   int selected_ = -1;
   GameEntry details_;

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "catalogue/catalogue.h"
-#include "catalogue/exe_choice.h"
+#include "catalogue/game_search.h"
 #include "catalogue/progress_text.h"
 #include "formats/game_entry.h"
 #include "platform/listing.h"
@@ -15,29 +15,26 @@ namespace zeb {
 
 namespace {
 
-// The scanned folder and its chosen executable for one game folder, if it yields one. A
-// folder without candidates is looked into one level deeper, at its first sub-folder only.
-bool FindGameExecutable(const std::string& game_folder, std::string* scanned, std::string* exe) {
-  FileListing candidates;
-  // A game folder that cannot be listed is passed over.
-  if (!ListFiles(game_folder, "*.exe", &candidates).ok()) return false;
-  *scanned = game_folder;
-  if (candidates.names.empty()) {
-    std::vector<std::string> sub_folders;
-    if (!ListFolders(game_folder, &sub_folders).ok() || sub_folders.empty()) return false;
-    *scanned = sub_folders.front();
-    if (!ListFiles(*scanned, "*.exe", &candidates).ok()) return false;
-  }
-  std::optional<size_t> chosen = ChooseExecutable(*scanned, candidates.names);
-  if (!chosen) return false;
-  *exe = TrimSpaces(candidates.names[*chosen]);
-  return !exe->empty();
+// The search's view of the disk: the real listings.
+FolderLister DiskLister() {
+  return {
+      [](const std::string& folder, std::vector<std::string>* names) {
+        FileListing listing;
+        if (!ListFiles(folder, "*.exe", &listing).ok()) return false;
+        *names = std::move(listing.names);
+        return true;
+      },
+      [](const std::string& folder, std::vector<std::string>* paths) {
+        return ListFolders(folder, paths).ok();
+      },
+  };
 }
 
 }  // namespace
 
 void Catalogue::GenerateZEBFiles() {
   ClearRows();
+  folders_without_game_.clear();
   const std::string& root = settings_.game_paths;
   std::vector<std::string> game_folders;
   Status listed = root.empty() ? Status::Error("No games root folder is set.")
@@ -54,26 +51,32 @@ void Catalogue::GenerateZEBFiles() {
 
   // The game folders are looked at side by side; each one's row waits in its own place, so
   // the rows keep the order of the folders.
+  const FolderLister lister = DiskLister();
   const size_t total = game_folders.size();
   std::vector<std::optional<GameEntry>> found(total);
   std::atomic<size_t> done{0};
   size_t scanned = ParallelForInOrder(
       total, scan_threads_, [this] { return progress_->StopRequested(); },
       [&](size_t i) {
+        // A game is named after its own folder, not after the "bin" or "x64" that holds it.
         const std::string& game_folder = game_folders[i];
-        std::string shown = game_folder.substr(game_folder.find_last_of('\\') + 1);
-        std::string folder, exe;
-        if (FindGameExecutable(game_folder, &folder, &exe)) {
-          GameFacts facts = ReadGameFacts(folder + "\\" + exe);
-          std::string name = facts.game_name.empty() ? folder.substr(folder.find_last_of('\\') + 1)
-                                                     : facts.game_name;
-          found[i] = GameEntry{folder, exe, name, facts.manufacturer, facts.year};
-          shown = name;
+        std::string name = game_folder.substr(game_folder.find_last_of('\\') + 1);
+        std::optional<FoundExecutable> exe = FindGameExecutable(game_folder, lister);
+        std::string exe_name = exe ? TrimSpaces(exe->name) : std::string();
+        if (!exe_name.empty()) {
+          GameFacts facts = ReadGameFacts(exe->folder + "\\" + exe_name);
+          if (!facts.game_name.empty()) name = facts.game_name;
+          found[i] = GameEntry{exe->folder, exe_name, name, facts.manufacturer, facts.year};
         }
-        Step("Scanning", ++done, total, shown);
+        Step("Scanning", ++done, total, name);
       });
-  for (size_t i = 0; i < scanned; ++i)
-    if (found[i]) AddRow(*found[i]);
+  for (size_t i = 0; i < scanned; ++i) {
+    if (found[i])
+      AddRow(*found[i]);
+    else
+      folders_without_game_.push_back(
+          game_folders[i].substr(game_folders[i].find_last_of('\\') + 1));
+  }
 
   bool stopped = scanned < total;
   size_t written = WriteNewEntries();
@@ -81,6 +84,11 @@ void Catalogue::GenerateZEBFiles() {
       stopped ? "Stopped after " + CountText(scanned) + " of " + CountText(total) + " game folders"
               : CountText(total) + " game folders";
   outcome_ = what + ": " + CountText(written) + (written == 1 ? " new entry" : " new entries");
+  if (!folders_without_game_.empty()) {
+    outcome_ += "; " + CountText(folders_without_game_.size()) + " gave no game: ";
+    for (size_t i = 0; i < folders_without_game_.size(); ++i)
+      outcome_ += (i == 0 ? "" : ", ") + folders_without_game_[i];
+  }
 }
 
 }  // namespace zeb

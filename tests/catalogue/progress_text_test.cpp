@@ -1,7 +1,7 @@
 // The progress row's texts.
-#include <gtest/gtest.h>
-
 #include "catalogue/progress_text.h"
+
+#include <gtest/gtest.h>
 
 namespace zeb {
 namespace {

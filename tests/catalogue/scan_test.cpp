@@ -62,21 +62,61 @@ TEST_F(ScanTest, ChoosesOneExecutablePerGameAndWritesItsEntry) {
 
   catalogue_.GenerateZEBFiles();
   EXPECT_TRUE(prompt_.messages.empty());
-  EXPECT_EQ(EntryFiles(),
-            (Lines{"a.zeb", "GameLauncher.zeb", "play.zeb", "RACE.zeb", "tanks.zeb", "zed.zeb"}));
+  EXPECT_EQ(EntryFiles(), (Lines{"a.zeb", "game.zeb", "GameLauncher.zeb", "play.zeb", "RACE.zeb",
+                                 "tanks.zeb", "zed.zeb"}));
   EXPECT_EQ(Entry("RACE.zeb"),
             CrLf({root_ + "\\Sky Race", "RACE.EXE", "Foo Racing", "Foo Inc.", "1999"}));
   EXPECT_EQ(Entry("play.zeb"), CrLf({root_ + "\\Tanks1", "play.exe", "Tanks1", "", ""}));
   EXPECT_EQ(Entry("GameLauncher.zeb"),
             CrLf({root_ + "\\Tanks2", "GameLauncher.exe", "Foo", "Foo Inc.", "1999"}));
   EXPECT_EQ(Entry("a.zeb"), CrLf({root_ + "\\Tanks3", "a.exe", "Tanks3", "", ""}));
-  EXPECT_EQ(Entry("tanks.zeb"), CrLf({root_ + "\\Tanks5\\bin", "tanks.exe", "bin", "", ""}));
+  // A game one folder down is named after its game folder.
+  EXPECT_EQ(Entry("tanks.zeb"), CrLf({root_ + "\\Tanks5\\bin", "tanks.exe", "Tanks5", "", ""}));
+  // Its first sub-folder holds nothing: the deeper look finds the game in the next one.
+  EXPECT_EQ(Entry("game.zeb"), CrLf({root_ + "\\Tanks6\\b", "game.exe", "Tanks6", "", ""}));
   EXPECT_EQ(Entry("zed.zeb"), CrLf({root_ + "\\Zed", "zed.exe", "Foo", "1995 -  Foo", "1998"}));
+  EXPECT_EQ(catalogue_.folders_without_game(), (Lines{"Tanks4"}));
 
   // The list shows the entries on disk, in file-name order.
-  ASSERT_EQ(catalogue_.rows().size(), 6u);
+  ASSERT_EQ(catalogue_.rows().size(), 7u);
   EXPECT_EQ(catalogue_.rows()[0], root_ + "\\Tanks3|a.exe|Tanks3||");
-  EXPECT_EQ(catalogue_.rows()[3], root_ + "\\Sky Race|RACE.EXE|Foo Racing|Foo Inc.|1999");
+  EXPECT_EQ(catalogue_.rows()[4], root_ + "\\Sky Race|RACE.EXE|Foo Racing|Foo Inc.|1999");
+}
+
+TEST_F(ScanTest, LooksDeeperWhereTheFolderRuleFindsNoneAndNamesTheFoldersWithoutAGame) {
+  Game("Nested\\bin\\x64\\nested.exe");
+  MakeFolders(root_ + "\\Nested\\Docs");
+  Game("Shooter\\unins000.exe");
+  Game("Shooter\\bin\\x64\\shoot.exe", "full");
+  Game("Split\\x64\\split.exe");
+  Game("Split\\x86\\split.exe");
+  MakeFolders(root_ + "\\Split\\Content\\Paks");
+  Game("Banned\\unins000.exe");
+  Game("Banned\\Game\\banned.exe");
+  Game("Installers Only\\setup.exe");
+  Game("Installers Only\\_CommonRedist\\vcredist_x64.exe");
+  Game("Installers Only\\DirectX\\Jun2010\\dx.exe");
+  Game("Installers Only\\__Installer\\Installer.exe");
+  MakeFolders(dir_ / "roms");
+  std::string blacklisted = CrLf({"NULL", "NULL", "NULL", "NULL", "NULL"});
+  WriteBytes(dir_ / "roms\\banned.zeb", blacklisted);
+
+  catalogue_.GenerateZEBFiles();
+  EXPECT_TRUE(prompt_.messages.empty());
+  EXPECT_EQ(EntryFiles(), (Lines{"banned.zeb", "nested.zeb", "shoot.zeb", "split.zeb"}));
+  EXPECT_EQ(Entry("nested.zeb"),
+            CrLf({root_ + "\\Nested\\bin\\x64", "nested.exe", "Nested", "", ""}));
+  EXPECT_EQ(Entry("shoot.zeb"),
+            CrLf({root_ + "\\Shooter\\bin\\x64", "shoot.exe", "Foo Racing", "Foo Inc.", "1999"}));
+  EXPECT_EQ(Entry("split.zeb"), CrLf({root_ + "\\Split\\x64", "split.exe", "Split", "", ""}));
+  EXPECT_EQ(Entry("banned.zeb"), blacklisted) << "a blacklisted find stays out";
+  EXPECT_EQ(catalogue_.rows().size(), 3u);
+  EXPECT_EQ(catalogue_.folders_without_game(), (Lines{"Installers Only"}));
+
+  // Every scan reports afresh.
+  catalogue_.settings().game_paths = root_ + "\\Split\\";
+  catalogue_.GenerateZEBFiles();
+  EXPECT_EQ(catalogue_.folders_without_game(), (Lines{"Content"}));
 }
 
 TEST_F(ScanTest, ASecondScanWritesNothingAndKeepsEditsAndBlacklistEntries) {

@@ -44,7 +44,9 @@ TEST(ParallelForInOrder, RunsEveryItemOnceOrStopsWithAnUnbrokenRunFromTheFirst) 
     ASSERT_EQ(ran.size(), count) << threads;
     EXPECT_EQ(*ran.rbegin(), count - 1) << threads;
   }
-  EXPECT_EQ(ParallelForInOrder(0, 4, [] { return false; }, [](size_t) {}), 0u);
+  EXPECT_EQ(ParallelForInOrder(
+                0, 4, [] { return false; }, [](size_t) {}),
+            0u);
 }
 
 TEST(LogText, EveryLineStartsWithTheStampOrBlanksAndOnlyTheNewestLinesStay) {
