@@ -140,6 +140,16 @@ void Form1::OnInitDialog() {
   work_ = std::make_unique<BackgroundWork>(hwnd_);
   SendDlgItemMessageA(hwnd_, IDC_prgWork, PBM_SETRANGE32, 0, 1000);
   layout_.Capture(hwnd_, Anchors());
+  status_tip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX, 0, 0, 0, 0,
+                                hwnd_, nullptr, nullptr, nullptr);
+  TOOLINFOA tool = {};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = hwnd_;
+  tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(hwnd_, IDC_lblStatus));
+  tool.lpszText = const_cast<char*>("");
+  SendMessageA(status_tip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageA(status_tip_, TTM_SETMAXTIPWIDTH, 0, 600);
   icon_.Set(hwnd_, IDI_ZEBRINE);
   // Nothing that start-up meets may end the program before its window is there.
   RunReportingFailures(catalogue_.prompt(), kAppTitle, [this] { catalogue_.StartUp(); });
@@ -243,7 +253,7 @@ void Form1::OnWorkProgress() {
   if (!busy()) return;
   BackgroundWork::Snapshot snapshot = work_->TakeSnapshot();
   SendDlgItemMessageA(hwnd_, IDC_prgWork, PBM_SETPOS, snapshot.per_mille, 0);
-  SetFieldText(hwnd_, IDC_lblStatus, snapshot.text);
+  ShowStatus(snapshot.text);
 }
 
 void Form1::OnWorkDone() {
@@ -264,7 +274,7 @@ void Form1::SetBusy(bool busy) {
   EnableWindow(stop, busy);
   if (busy) {
     SendDlgItemMessageA(hwnd_, IDC_prgWork, PBM_SETPOS, 0, 0);
-    SetFieldText(hwnd_, IDC_lblStatus, "");
+    ShowStatus("");
     // The focus must not stay on a disabled control: Esc and Enter then reach Cancel.
     SendMessageA(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(stop), TRUE);
   } else if (GetFocus() == stop || GetFocus() == nullptr) {
@@ -274,7 +284,17 @@ void Form1::SetBusy(bool busy) {
   if (editor_ && editor_->hwnd() != nullptr) editor_->SetBusy(busy);
 }
 
-void Form1::ShowOutcome() { SetFieldText(hwnd_, IDC_lblStatus, catalogue_.outcome()); }
+void Form1::ShowStatus(const std::string& text) {
+  SetFieldText(hwnd_, IDC_lblStatus, text);
+  TOOLINFOA tool = {};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = hwnd_;
+  tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(hwnd_, IDC_lblStatus));
+  tool.lpszText = const_cast<char*>(text.c_str());
+  SendMessageA(status_tip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Form1::ShowOutcome() { ShowStatus(catalogue_.outcome()); }
 
 Settings Form1::SettingsInFields() const {
   return {FieldText(hwnd_, IDC_txtGamePaths), FieldText(hwnd_, IDC_txtZEBpath),

@@ -66,6 +66,8 @@ class Form1 : public DialogWindow {
   void ShowSettings();
   void ShowRows();
   void ShowDetails();
+  // The progress row's text, whole in a tip over it when the row is too narrow for it.
+  void ShowStatus(const std::string& text);
   void ShowOutcome();
 
   // Opens the entry editor, or brings the open one to the front.
@@ -80,6 +82,7 @@ class Form1 : public DialogWindow {
   std::unique_ptr<UiThreadPrompt> prompt_;
   std::unique_ptr<BackgroundWork> work_;
   AnchorLayout layout_;
+  HWND status_tip_ = nullptr;
   WindowIcon icon_;
   // The entry editor; at most one, and its window may have closed.
   std::unique_ptr<frmEdit> editor_;

@@ -38,7 +38,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   int status = 0;
   if (zeb::IsUnattendedSwitch(arguments) && RunUnattended(arguments, &status)) return status;
 
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS |
+                                                        ICC_BAR_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
   zeb::WindowPrompt prompt;
   zeb::Catalogue catalogue(prompt, zeb::ProgramFolder());
