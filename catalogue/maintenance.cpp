@@ -35,6 +35,15 @@ std::string ListMessage(const char* heading, const std::vector<std::string>& lin
   return text;
 }
 
+// Deletes the file and counts it, or notes why it is still there.
+void DeleteAndCount(const std::string& path, size_t* deleted, std::vector<std::string>* failures) {
+  Status status = DeleteOneFile(path);
+  if (status.ok())
+    ++*deleted;
+  else
+    failures->push_back(status.message());
+}
+
 constexpr char kLeftInPlace[] = "These files could not be deleted and were left in place:";
 
 // Whether the game of an entry still starts: a file (not a folder) of the executable's name
@@ -81,11 +90,7 @@ void Catalogue::ClearZEBs() {
   for (; looked_at < paths.size() && !progress_->StopRequested(); ++looked_at) {
     const std::string& path = paths[looked_at];
     Step("Deleting", looked_at + 1, paths.size(), FileNameOf(path));
-    Status deleted = DeleteOneFile(path);
-    if (deleted.ok())
-      ++deleted_count;
-    else
-      failures.push_back(deleted.message());
+    DeleteAndCount(path, &deleted_count, &failures);
   }
   if (!failures.empty()) ShowMessage(ListMessage(kLeftInPlace, failures));
   LoadZEBs();
@@ -119,11 +124,7 @@ void Catalogue::RemoveInvalidEntries() {
       unreachable.push_back(path);
       continue;
     }
-    Status deleted = DeleteOneFile(path);
-    if (deleted.ok())
-      ++removed;
-    else
-      failures.push_back(deleted.message());
+    DeleteAndCount(path, &removed, &failures);
   }
   if (!failures.empty()) ShowMessage(ListMessage(kLeftInPlace, failures));
   if (!unreadable.empty())
