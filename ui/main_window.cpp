@@ -80,8 +80,10 @@ std::unique_ptr<Form1> Form1::Create(HINSTANCE instance, Catalogue* catalogue) {
 }
 
 Form1::~Form1() {
-  // Work still running is stopped and waited for before the catalogue gets its prompt back.
+  // Work still running is stopped and waited for before the catalogue gets its own prompt
+  // and progress back.
   work_.reset();
+  catalogue_.set_progress(nullptr);
   if (original_prompt_ != nullptr) catalogue_.set_prompt(original_prompt_);
   if (hwnd_ != nullptr) {
     quit_on_destroy_ = false;
