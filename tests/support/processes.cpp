@@ -1,5 +1,12 @@
 #include "tests/support/processes.h"
 
+#include <tlhelp32.h>
+
+#include <sstream>
+
+#include "platform/name_rules.h"
+#include "tests/support/temp_folder.h"
+
 namespace zeb::testing {
 
 unique_handle StartWithArguments(const std::string& program, const std::string& arguments,
@@ -33,6 +40,55 @@ DWORD ExitStatus(const unique_handle& process, DWORD timeout_ms) {
   DWORD status = kStillRunning;
   GetExitCodeProcess(process.get(), &status);
   return status;
+}
+
+double ProcessorTimeMs(const unique_handle& process, const std::string& command_line) {
+  // Wine shows Linux's process list as Z:\proc; there, a Wine process's command line is its
+  // Windows command line split into arguments (quotes gone, NULs between and after them).
+  auto plain = [](std::string text) {
+    std::string out;
+    for (char c : text)
+      if (c != '"') out += c == '\0' ? ' ' : c;
+    return out.substr(0, out.find_last_not_of(' ') + 1);
+  };
+  std::string wanted = plain(command_line);
+  std::vector<std::string> linux_processes = AllFiles("Z:\\proc");
+  for (const std::string& name : linux_processes) {
+    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+    if (plain(ReadBytes("Z:\\proc\\" + name + "\\cmdline")) != wanted) continue;
+    // Fields 14 and 15 (after the name in parentheses): user and system time in ticks.
+    std::string stat = ReadBytes("Z:\\proc\\" + name + "\\stat");
+    std::istringstream fields(stat.substr(stat.rfind(')') + 2));
+    std::string field;
+    for (int i = 3; i <= 13; ++i) fields >> field;
+    double user = 0, system = 0;
+    fields >> user >> system;
+    return (user + system) * 10.0;  // 100 ticks a second
+  }
+  if (!linux_processes.empty()) return -1;  // under Wine, and the process is not there
+  FILETIME created, exited, kernel, user;
+  if (!GetProcessTimes(process.get(), &created, &exited, &kernel, &user)) return -1;
+  auto ms = [](const FILETIME& t) {
+    return ((static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0;
+  };
+  return ms(kernel) + ms(user);
+}
+
+bool ProgramRuns(const std::string& path) {
+  unique_hfile snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  PROCESSENTRY32 entry = {};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32First(snapshot.get(), &entry); more;
+       more = Process32Next(snapshot.get(), &entry)) {
+    unique_handle process(
+        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID));
+    char image[MAX_PATH * 4];
+    DWORD size = sizeof image;
+    if (process && QueryFullProcessImageNameA(process.get(), 0, image, &size) &&
+        UpperCase(std::string(image, size)) == UpperCase(path))
+      return true;
+  }
+  return false;
 }
 
 }  // namespace zeb::testing

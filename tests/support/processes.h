@@ -24,4 +24,12 @@ unique_handle StartWithArguments(const std::string& program, const std::string& 
 // Waits for the process to end and gives back its exit status, or kStillRunning.
 DWORD ExitStatus(const unique_handle& process, DWORD timeout_ms = kProcessTimeoutMs);
 
+// The processor time a running process has used so far, in milliseconds. Under Wine, whose
+// GetProcessTimes reports nothing for another process, it is Linux's count for the process
+// whose command line is command_line.
+double ProcessorTimeMs(const unique_handle& process, const std::string& command_line);
+
+// True while a process runs the program file at path.
+bool ProgramRuns(const std::string& path);
+
 }  // namespace zeb::testing
