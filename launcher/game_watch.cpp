@@ -30,8 +30,7 @@ uint64_t SystemTimeNow() {
 // Opens a process for reading its program file and, when the system allows it, for
 // waiting on it.
 unique_handle OpenToWatch(DWORD id) {
-  unique_handle process(
-      OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, id));
+  unique_handle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, id));
   if (!process) process.reset(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
   return process;
 }

@@ -2,6 +2,7 @@
 
 #include <tlhelp32.h>
 
+#include <cstdlib>
 #include <sstream>
 
 #include "platform/name_rules.h"
@@ -10,7 +11,8 @@
 namespace zeb::testing {
 
 unique_handle StartWithArguments(const std::string& program, const std::string& arguments,
-                                 const std::string& current_folder, const std::string& error_file) {
+                                 const std::string& current_folder, const std::string& error_file,
+                                 DWORD creation_flags) {
   std::string command = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
@@ -27,8 +29,8 @@ unique_handle StartWithArguments(const std::string& program, const std::string& 
   }
   PROCESS_INFORMATION info = {};
   if (!CreateProcessA(program.c_str(), command.data(), nullptr, nullptr,
-                      error_stream ? TRUE : FALSE, 0, nullptr, current_folder.c_str(), &startup,
-                      &info))
+                      error_stream ? TRUE : FALSE, creation_flags, nullptr, current_folder.c_str(),
+                      &startup, &info))
     return unique_handle();
   unique_handle thread(info.hThread);
   return unique_handle(info.hProcess);
@@ -42,7 +44,7 @@ DWORD ExitStatus(const unique_handle& process, DWORD timeout_ms) {
   return status;
 }
 
-double ProcessorTimeMs(const unique_handle& process, const std::string& command_line) {
+ProcessActivity ActivityOf(const unique_handle& process, const std::string& command_line) {
   // Wine shows Linux's process list as Z:\proc; there, a Wine process's command line is its
   // Windows command line split into arguments (quotes gone, NULs between and after them).
   auto plain = [](std::string text) {
@@ -52,26 +54,38 @@ double ProcessorTimeMs(const unique_handle& process, const std::string& command_
     return out.substr(0, out.find_last_not_of(' ') + 1);
   };
   std::string wanted = plain(command_line);
+  ProcessActivity activity;
   std::vector<std::string> linux_processes = AllFiles("Z:\\proc");
   for (const std::string& name : linux_processes) {
-    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
-    if (plain(ReadBytes("Z:\\proc\\" + name + "\\cmdline")) != wanted) continue;
-    // Fields 14 and 15 (after the name in parentheses): user and system time in ticks.
-    std::string stat = ReadBytes("Z:\\proc\\" + name + "\\stat");
+    std::string linux_process = "Z:\\proc\\" + name;
+    if (name.find_first_not_of("0123456789") != std::string::npos ||
+        plain(ReadBytes(linux_process + "\\cmdline")) != wanted)
+      continue;
+    // Fields 14 and 15 (after the name in parentheses): user and system time, 100 ticks a second.
+    std::string stat = ReadBytes(linux_process + "\\stat");
     std::istringstream fields(stat.substr(stat.rfind(')') + 2));
     std::string field;
     for (int i = 3; i <= 13; ++i) fields >> field;
     double user = 0, system = 0;
     fields >> user >> system;
-    return (user + system) * 10.0;  // 100 ticks a second
+    activity.processor_ms = (user + system) * 10.0;
+    activity.wake_ups = 0;
+    for (const std::string& task : AllFiles(linux_process + "\\task")) {
+      std::string status = ReadBytes(linux_process + "\\task\\" + task + "\\status");
+      size_t at = status.find("\nvoluntary_ctxt_switches:");
+      if (at != std::string::npos) activity.wake_ups += std::atol(status.c_str() + at + 26);
+    }
+    return activity;
   }
-  if (!linux_processes.empty()) return -1;  // under Wine, and the process is not there
+  if (!linux_processes.empty()) return activity;  // under Wine, and the process is not there
   FILETIME created, exited, kernel, user;
-  if (!GetProcessTimes(process.get(), &created, &exited, &kernel, &user)) return -1;
-  auto ms = [](const FILETIME& t) {
-    return ((static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0;
-  };
-  return ms(kernel) + ms(user);
+  if (GetProcessTimes(process.get(), &created, &exited, &kernel, &user)) {
+    auto ms = [](const FILETIME& t) {
+      return ((static_cast<uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0;
+    };
+    activity.processor_ms = ms(kernel) + ms(user);
+  }
+  return activity;
 }
 
 bool ProgramRuns(const std::string& path) {
