@@ -67,10 +67,18 @@ Status StartProcess(const ProgramStart& start, DWORD creation_flags, StartedProc
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = static_cast<WORD>(start.show_code);
   PROCESS_INFORMATION info = {};
-  std::string command = start.command_text;  // CreateProcessA may write into its command buffer
-  if (!CreateProcessA(start.program_file.empty() ? nullptr : start.program_file.c_str(),
-                      command.data(), nullptr, nullptr, FALSE, creation_flags, nullptr,
-                      start.folder.empty() ? nullptr : start.folder.c_str(), &startup, &info)) {
+  auto create = [&] {
+    std::string command = start.command_text;  // CreateProcessA may write into its buffer
+    return CreateProcessA(start.program_file.empty() ? nullptr : start.program_file.c_str(),
+                          command.data(), nullptr, nullptr, FALSE, creation_flags, nullptr,
+                          start.folder.empty() ? nullptr : start.folder.c_str(), &startup, &info);
+  };
+  // Wine now and then loses a new process during its start-up, most often that of a program
+  // file written a moment before, and reports ERROR_INTERNAL_ERROR. Nothing of the program
+  // has run then, so a second try cannot start it twice.
+  BOOL created = create();
+  if (!created && GetLastError() == ERROR_INTERNAL_ERROR) created = create();
+  if (!created) {
     DWORD code = GetLastError();
     if (error != nullptr) *error = code;
     return Status::Error(CannotStart(start, ErrorText(code)));

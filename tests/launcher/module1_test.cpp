@@ -114,7 +114,7 @@ TEST_F(Module1Test, ABlacklistEntryStartsNothingAndWritesNoBatchFile) {
   ASSERT_TRUE(DeleteFileA((dir_ / "NULL\\NULL.ahk").c_str()));
   AddProgram(dir_ / "NULL\\sky.exe");
   EXPECT_EQ(Run(Entry("lower.zeb", CrLf({"null", "sky.exe"}))), kGameEnded)
-      << (prompt_.messages.empty() ? std::string("none") : prompt_.messages.back().text);
+      << (prompt_.messages.empty() ? "" : prompt_.messages.back().text);
   EXPECT_TRUE(AnyFileExists(dir_ / "NULL\\sky.exe.record"));
 }
 

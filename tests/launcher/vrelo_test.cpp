@@ -288,17 +288,17 @@ TEST_F(VreloTest, WithoutAScriptAnOldVreloBatIsNeitherRunNorRemoved) {
   EXPECT_EQ(ReadBytes(Game("vrelo.bat")), old_batch);
 }
 
+BOOL CALLBACK NoteConsoleWindow(HWND window, LPARAM shown) {
+  std::string name = ClassOf(window);
+  if (IsWindowVisible(window) && (name == "ConsoleWindowClass" || name == "WineConsoleClass"))
+    *reinterpret_cast<bool*>(shown) = true;
+  return TRUE;
+}
+
 // Whether a console window is shown; the batch file's cmd gets one unless started hidden.
 bool ConsoleWindowShown() {
   bool shown = false;
-  EnumWindows(
-      [](HWND window, LPARAM found) {
-        std::string name = ClassOf(window);
-        if (IsWindowVisible(window) && (name == "ConsoleWindowClass" || name == "WineConsoleClass"))
-          *reinterpret_cast<bool*>(found) = true;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&shown));
+  EnumWindows(NoteConsoleWindow, reinterpret_cast<LPARAM>(&shown));
   return shown;
 }
 
