@@ -60,8 +60,9 @@ void Catalogue::StartSelectedGame() {
   std::string folder = TrimSpaces(entry.folder);
   std::string exe = TrimSpaces(entry.exe);
   // The game gets its own folder as current folder; ours stays where it is, so relative
-  // settings such as "roms\" keep pointing where they did.
-  Status started = StartProgram(ProgramFileIn(folder, exe), exe, SW_SHOWNORMAL, folder);
+  // settings such as "roms\" keep pointing where they did. The start rule is vrelo's.
+  StartedProcess game;
+  Status started = StartProcess(GameStartIn(folder, exe, ""), 0, &game);
   if (!started.ok()) {
     ShowMessage(started.message());
     outcome_ = exe + " could not be started";

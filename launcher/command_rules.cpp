@@ -28,6 +28,13 @@ bool EndsInZeb(std::string_view path) {
   return UpperCase(path.substr(path.size() - std::min<size_t>(path.size(), 3))) == "ZEB";
 }
 
+// Some frontends put the path in double quotes. A Windows path never holds a double quote, so
+// a text that is one pair of them around anything else can only be such a path.
+bool IsQuotedPath(std::string_view text) {
+  return text.size() >= 2 && text.front() == '"' && text.back() == '"' &&
+         text.find('"', 1) == text.size() - 1;
+}
+
 }  // namespace
 
 bool ReadLaunchRequest(std::string_view command_line, std::string_view launcher_folder,
@@ -36,7 +43,11 @@ bool ReadLaunchRequest(std::string_view command_line, std::string_view launcher_
   request->entry_path = TrimSpaces(command_line);
   if (request->entry_path.empty()) return false;
 
-  if (!SplitOptionsAt("/", command_line, request) && SplitOptionsAt(" -", command_line, request)) {
+  if (IsQuotedPath(request->entry_path)) {
+    request->entry_path =
+        TrimSpaces(std::string_view(request->entry_path).substr(1, request->entry_path.size() - 2));
+  } else if (!SplitOptionsAt("/", command_line, request) &&
+             SplitOptionsAt(" -", command_line, request)) {
     request->game_options = " " + request->game_options;
   }
 

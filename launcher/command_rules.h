@@ -21,7 +21,8 @@ struct LaunchRequest {
 // Options start at the first "/" (or, when there is none, at the first " -"); they are the
 // whole argument text with every occurrence of the entry path taken out, so "/w" options
 // reach the game exactly as they followed the path and " -w" options get one more blank in
-// front. A name whose last three letters are not "zeb" (in any case) gets ".zeb" appended.
+// front. A path in one pair of double quotes, and nothing else, is the path without them
+// (no options). A name whose last three letters are not "zeb" (in any case) gets ".zeb" appended.
 bool ReadLaunchRequest(std::string_view command_line, std::string_view launcher_folder,
                        LaunchRequest* request);
 

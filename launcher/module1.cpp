@@ -4,20 +4,17 @@
 
 #include "formats/entry_file.h"
 #include "launcher/command_rules.h"
+#include "launcher/game_watch.h"
 #include "platform/files.h"
 #include "platform/process.h"
 #include "platform/program_info.h"
 #include "platform/status.h"
 #include "platform/text_rules.h"
-#include "platform/unique_handle.h"
 #include "platform/win_error.h"
 
 namespace zeb {
 
 namespace {
-
-// The pause between starting the game and waiting for it.
-constexpr DWORD kPauseBeforeWaitMs = 200;
 
 int Fail(Prompt& prompt, const std::string& text) {
   prompt.ShowMessage(text, kVreloTitle);
@@ -40,11 +37,11 @@ Status MakeGameFolderCurrent(const std::string& game_folder, std::string* absolu
     std::string drive = game_folder.substr(0, 2);
     if (!SetCurrentDirectoryA(drive.c_str()))
       return Status::Error("The drive " + drive + " of the game folder " + Quoted(game_folder) +
-                           " cannot be used: " + LastErrorText());
+                           " cannot be used: " + LastErrorText(drive));
   }
   if (!SetCurrentDirectoryA(game_folder.c_str()))
     return Status::Error("The game folder " + Quoted(game_folder) +
-                         " cannot be made the current folder: " + LastErrorText());
+                         " cannot be made the current folder: " + LastErrorText(game_folder));
   *absolute_folder = CurrentFolder();
   return Status::Ok();
 }
@@ -73,7 +70,8 @@ Status RunCompanionScript(const std::string& folder, const std::string& game_exe
 
 }  // namespace
 
-int Module1(std::string_view command_line, const std::string& launcher_folder, Prompt& prompt) {
+int Module1(std::string_view command_line, const std::string& launcher_folder, Prompt& prompt,
+            const PlayOptions& options) {
   LaunchRequest request;
   if (!ReadLaunchRequest(command_line, launcher_folder, &request)) return kNothingToStart;
   const std::string& entry_path = request.entry_path;
@@ -105,18 +103,11 @@ int Module1(std::string_view command_line, const std::string& launcher_folder, P
     if (!script.ok()) return Fail(prompt, script.message());
   }
 
-  // The program is the file in the game folder, so that a file of the same name in our own
-  // folder, the system folders or the path is never started instead; the game still sees
-  // its bare name and the options as its command line.
-  unique_handle game;
-  Status started = StartProgram(ProgramFileIn(folder, program_name),
-                                game_exe + request.game_options, SW_SHOWNORMAL, folder, &game);
-  if (!started.ok()) return Fail(prompt, "The game cannot be started.\n\n" + started.message());
-
-  Sleep(kPauseBeforeWaitMs);
-  // The handle from the start itself: an id looked up later may already name another
-  // process if the game ended at once.
-  WaitForSingleObject(game.get(), INFINITE);
+  // Line 2 names the program file in the game folder, so that a file of the same name in our
+  // own folder, the system folders or the path is never started instead; a line that names
+  // no file there is a command, started as written from the game folder.
+  Status played = PlayGame(GameStartIn(folder, game_exe, request.game_options), folder, options);
+  if (!played.ok()) return Fail(prompt, "The game cannot be started.\n\n" + played.message());
   return kGameEnded;
 }
 

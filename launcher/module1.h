@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "launcher/game_watch.h"
 #include "platform/prompt.h"
 
 namespace zeb {
@@ -23,8 +24,10 @@ inline constexpr char kVreloTitle[] = "Vrelo";
 // Starts the game of the entry file that command_line names and returns once the game has
 // ended: reads the game folder (line 1) and executable (line 2), makes the game folder
 // current, runs the companion script "<exe>.ahk" through "vrelo.bat" when there is one, then
-// starts the game with the normal window state and waits for it without a time-out.
-// launcher_folder completes an entry name that has no folder.
-int Module1(std::string_view command_line, const std::string& launcher_folder, Prompt& prompt);
+// starts the game with the normal window state and waits until the game, not just the
+// process it started, has ended (PlayGame). launcher_folder completes an entry name that has
+// no folder; tests alone change the options.
+int Module1(std::string_view command_line, const std::string& launcher_folder, Prompt& prompt,
+            const PlayOptions& options = {});
 
 }  // namespace zeb

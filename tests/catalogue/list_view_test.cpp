@@ -193,6 +193,7 @@ TEST_F(CatalogueTest, DoubleClickStartsTheGameInItsFolderAndLeavesOursAlone) {
   for (int i = 0; i < 500 && !AnyFileExists(record); ++i) Sleep(20);
   EXPECT_EQ(ReadBytes(record),
             CrLf({"sky.exe", dir_ / "games\\Sky", dir_ / "games\\Sky\\sky.exe"}));
+  EXPECT_EQ(ReadBytes(dir_ / "games\\Sky\\sky.exe.show"), "1\r\n");  // shown normally
   EXPECT_FALSE(AnyFileExists(dir_ / "sky.exe.record"));
   EXPECT_TRUE(prompt_.messages.empty());
 }

@@ -98,10 +98,19 @@ TEST(ReadLaunchRequest, OddCommandLinesGiveAPathAndNeverHang) {
   EXPECT_EQ(ReadLine("/w"), Names(".zeb", "/w"));
   EXPECT_EQ(ReadLine("  /w"), Names(".zeb", "  /w"));
   EXPECT_EQ(ReadLine(" -w"), Names("C:\\Front End\\vrelo\\-w.zeb"));
-  // Quotes are part of the path, so such an entry is never found.
-  EXPECT_EQ(ReadLine("\"C:\\e\\Demo.zeb\""), Names("\"C:\\e\\Demo.zeb\".zeb"));
   // Tabs are no blanks.
   EXPECT_EQ(ReadLine("\t"), Names("C:\\Front End\\vrelo\\\t.zeb"));
+}
+
+TEST(ReadLaunchRequest, APathInOnePairOfQuotesIsThePathWithoutThem) {
+  EXPECT_EQ(ReadLine("\"C:\\my games\\Demo.zeb\""), Names("C:\\my games\\Demo.zeb"));
+  // Inside the quotes nothing starts options; the name is completed as usual.
+  EXPECT_EQ(ReadLine(" \"C:\\a -b/c\\Demo\" "), Names("C:\\a -b/c\\Demo.zeb"));
+  EXPECT_EQ(ReadLine("\"Demo\""), Names("C:\\Front End\\vrelo\\Demo.zeb"));
+  // Any other quote stays part of the path, so such an entry is never found.
+  EXPECT_EQ(ReadLine("\"C:\\e\\Demo.zeb\" /w"), Names("\"C:\\e\\Demo.zeb\".zeb", " /w"));
+  EXPECT_EQ(ReadLine("\"C:\\e\"\\Demo.zeb\""), Names("\"C:\\e\"\\Demo.zeb\".zeb"));
+  EXPECT_EQ(ReadLine("\""), Names("C:\\Front End\\vrelo\\\".zeb"));
 }
 
 TEST(CompanionBatchLine, NamesTheScriptInQuotesWithEveryPercentDoubled) {

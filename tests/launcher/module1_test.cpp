@@ -1,9 +1,12 @@
 // vrelo's start routine in-process, on real entry files and real game processes. The games
-// here end at once; vrelo_test.cpp holds a game open to see the wait.
+// here end at once, and the look for a hand-off after them is left out where it is not what a
+// test is about; vrelo_test.cpp holds games open to see the wait.
 #include "launcher/module1.h"
 
 #include <windows.h>
 #include <gtest/gtest.h>
+
+#include <future>
 
 #include "platform/files.h"
 #include "platform/program_info.h"
@@ -38,13 +41,14 @@ class Module1Test : public ::testing::Test {
   std::string SkyEntry() { return Entry("sky.zeb", CrLf({Game(), "sky.exe", "Sky", "", ""})); }
 
   int Run(const std::string& command_line) {
-    return Module1(command_line, dir_ / "vrelo", prompt_);
+    return Module1(command_line, dir_ / "vrelo", prompt_, options_);
   }
   // What the recorder copy at path saw: command line, current folder, own path.
   static std::string Record(const std::string& path) { return ReadBytes(path + ".record"); }
 
   TempFolder dir_;
   RecordingPrompt prompt_;
+  PlayOptions options_{.times = {.look_for_ms = 0}};
   // The routine moves the current folder; it is put back before the folders are removed.
   CurrentFolderGuard keep_current_folder_{"."};
 };
@@ -76,7 +80,7 @@ TEST_F(Module1Test, EndsQuietlyWithoutAnEntryFileAndStartsNothing) {
   EXPECT_EQ(Run(""), kNothingToStart);
   EXPECT_EQ(Run("    "), kNothingToStart);
   EXPECT_EQ(Run(dir_ / "roms\\none.zeb"), kNoEntryFile);
-  EXPECT_EQ(Run("\"" + entry + "\""), kNoEntryFile);
+  EXPECT_EQ(Run("\"" + dir_ / "roms\\none.zeb\""), kNoEntryFile);
   // A bare name is looked for beside vrelo, not in the current folder.
   ASSERT_TRUE(SetCurrentDirectoryA((dir_ / "roms").c_str()));
   EXPECT_EQ(Run("sky"), kNoEntryFile);
@@ -109,7 +113,8 @@ TEST_F(Module1Test, ABlacklistEntryStartsNothingAndWritesNoBatchFile) {
   // The marker is compared exactly: "null" is a folder name like any other.
   ASSERT_TRUE(DeleteFileA((dir_ / "NULL\\NULL.ahk").c_str()));
   AddProgram(dir_ / "NULL\\sky.exe");
-  EXPECT_EQ(Run(Entry("lower.zeb", CrLf({"null", "sky.exe"}))), kGameEnded);
+  EXPECT_EQ(Run(Entry("lower.zeb", CrLf({"null", "sky.exe"}))), kGameEnded)
+      << (prompt_.messages.empty() ? "" : prompt_.messages.back().text);
   EXPECT_TRUE(AnyFileExists(dir_ / "NULL\\sky.exe.record"));
 }
 
@@ -183,7 +188,8 @@ TEST_F(Module1Test, EachFailureShowsOneMessageNamingItAndStartsNoGame) {
   expect_failure(Entry("nodrive.zeb", CrLf({no_drive, "sky.exe"})),
                  {no_drive, std::string(1, letter) + ":"});
 
-  expect_failure(Entry("missing.zeb", CrLf({Game(), "none.exe"})), {Game("none.exe")});
+  // Neither in the game folder nor anywhere the system looks.
+  expect_failure(Entry("missing.zeb", CrLf({Game(), "none.exe"})), {"\"none.exe\"", Game()});
 
   // An entry file that another program holds open without sharing it.
   std::string locked = SkyEntry();
@@ -199,6 +205,64 @@ TEST_F(Module1Test, EachFailureShowsOneMessageNamingItAndStartsNoGame) {
   MakeFolders(Game("vrelo.bat"));
   expect_failure(locked, {Game("vrelo.bat")});
   EXPECT_FALSE(AnyFileExists(Game("sky.exe.ahk.record")));
+}
+
+TEST_F(Module1Test, ALineThatNamesNoFileInTheGameFolderStartsAsACommandFromThere) {
+  AddProgram(Game("sky.exe"));
+  // A hand-made entry with options of its own, and a quoted entry path.
+  EXPECT_EQ(Run("\"" + Entry("own.zeb", CrLf({Game(), "sky.exe -nosound"})) + "\" "), kGameEnded);
+  EXPECT_EQ(Record(Game("sky.exe")), CrLf({"sky.exe -nosound", Game(), Game("sky.exe")}));
+
+  // A program from the search path, such as a DOS emulator, started in the game folder.
+  std::string tools = dir_ / "tools";
+  MakeFolders(tools);
+  AddProgram(tools + "\\dosemu.exe");
+  char path[32767];
+  DWORD length = GetEnvironmentVariableA("PATH", path, sizeof path);
+  std::string old_path(path, length < sizeof path ? length : 0);
+  ASSERT_TRUE(SetEnvironmentVariableA("PATH", (tools + ";" + old_path).c_str()));
+  int status = Run(Entry("emu.zeb", CrLf({Game(), "dosemu.exe -conf sky.conf"})) + " /w");
+  SetEnvironmentVariableA("PATH", old_path.c_str());
+  EXPECT_EQ(status, kGameEnded);
+  EXPECT_EQ(Record(tools + "\\dosemu.exe"),
+            CrLf({"dosemu.exe -conf sky.conf /w", Game(), tools + "\\dosemu.exe"}));
+  EXPECT_TRUE(prompt_.messages.empty());
+}
+
+TEST_F(Module1Test, AProgramNameWithABlankReachesTheGameWhole) {
+  AddProgram(Game("moon base.exe"));
+  EXPECT_EQ(Run(Entry("moon.zeb", CrLf({Game(), "moon base.exe"})) + " -w"), kGameEnded);
+  EXPECT_EQ(Record(Game("moon base.exe")),
+            CrLf({"\"moon base.exe\"  -w", Game(), Game("moon base.exe")}));
+}
+
+// Windows refuses the ordinary start of a program whose manifest asks for administrator
+// rights (error 740); Wine grants them, so the refusal is played here. The game then starts
+// through the shell's elevation, and vrelo follows it by its handle and the folder rule: the
+// real game that the elevated stub starts holds it.
+TEST_F(Module1Test, AGameThatNeedsAdministratorRightsStartsElevatedAndIsWaitedFor) {
+  options_.times = HandOffTimes{};
+  options_.ordinary = [](const ProgramStart&, DWORD, StartedProcess*, DWORD* error) {
+    *error = 740;
+    return Status::Error("The requested operation requires elevation.");
+  };
+  std::string real = Game("bin\\sky-real.exe");
+  MakeFolders(Game("bin"));
+  AddProgram(real);
+  AddProgram(Game("sky.exe"));
+  WriteBytes(Game("sky.exe.start"), CrLf({"", "0", real}));
+  WriteBytes(real + ".hold", "");
+
+  std::future<int> status = std::async(std::launch::async, [&] { return Run(SkyEntry() + " /w"); });
+  ASSERT_TRUE(WaitForFile(real + ".record"));
+  EXPECT_EQ(status.wait_for(std::chrono::milliseconds(1500)), std::future_status::timeout);
+  // The shell names the program by its path and passes the options on.
+  EXPECT_EQ(Record(Game("sky.exe")),
+            CrLf({"\"" + Game("sky.exe") + "\" /w", Game(), Game("sky.exe")}));
+  EXPECT_EQ(ReadBytes(Game("sky.exe.show")), "1\r\n");
+  ASSERT_TRUE(DeleteFileA((real + ".hold").c_str()));
+  EXPECT_EQ(status.get(), kGameEnded);
+  EXPECT_TRUE(prompt_.messages.empty());
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The real vrelo.exe, started as the frontend starts it: by CreateProcess with an exact
 // command-line text. The games are copies of the recorder fixture, which writes down how it
-// was started and stays alive while its ".hold" file exists.
+// was started and stays alive while its ".hold" file exists; with a ".start" file it is also a
+// stub or launcher that starts another program. A game that ends within 10 s makes vrelo
+// look for a hand-off for 10 s more, so most runs here take that long.
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -89,9 +91,86 @@ TEST_F(VreloTest, EndsOnlyAfterTheGameHasEnded) {
   EXPECT_EQ(ExitStatus(vrelo, kGraceMs), kStillRunning) << "vrelo ended before the game";
   ASSERT_TRUE(DeleteFileA(Game("sky.exe.hold").c_str()));
   EXPECT_EQ(ExitStatus(vrelo), static_cast<DWORD>(kGameEnded));
-  // Started by its bare name, with the game folder as its current folder.
+  // Started by its bare name, shown normally, with the game folder as its current folder.
   EXPECT_EQ(Record(Game("sky.exe")), CrLf({"sky.exe", Game(), Game("sky.exe")}));
+  EXPECT_EQ(ReadBytes(Game("sky.exe.show")), "1\r\n");
   EXPECT_FALSE(AnyFileExists(Game("vrelo.bat")));
+}
+
+TEST_F(VreloTest, FollowsTheRealGameThatAStubStartsBelowItsFolderWithoutUsingTheProcessor) {
+  std::string real = Game("Game\\Binaries\\Win64\\Sky-Win64-Shipping.exe");
+  MakeFolders(Game("Game\\Binaries\\Win64"));
+  AddProgram(real);
+  // A stub that starts the game inside vrelo's job, and one that asks to break away from it.
+  for (const char* mode : {"", "breakaway"}) {
+    SCOPED_TRACE(mode);
+    DeleteFileA((real + ".record").c_str());
+    WriteBytes(Game("sky.exe.start"), CrLf({"", "0", real, mode}));
+    WriteBytes(real + ".hold", "");
+    std::string entry = SkyEntry();
+    unique_handle vrelo = StartVrelo(vrelo_, entry, dir_.path());
+    ASSERT_TRUE(WaitForFile(real + ".record", kTimeoutMs)) << "the real game did not start";
+    for (DWORD start = GetTickCount(); ProgramRuns(Game("sky.exe")); Sleep(20))
+      ASSERT_LT(GetTickCount() - start, kTimeoutMs) << "the stub did not end";
+    EXPECT_EQ(ExitStatus(vrelo, kGraceMs), kStillRunning) << "vrelo ended with the stub";
+
+    // While the real game runs, vrelo waits without a time limit: it never wakes and uses no
+    // processor time (a look four times a second would wake it eight times here).
+    std::string command = "\"" + vrelo_ + "\" " + entry;
+    ProcessActivity before = ActivityOf(vrelo, command);
+    ASSERT_GE(before.processor_ms, 0) << "vrelo's processor time cannot be read";
+    Sleep(2000);
+    ProcessActivity after = ActivityOf(vrelo, command);
+    EXPECT_LE(after.processor_ms - before.processor_ms, 20) << "vrelo used the processor";
+    if (before.wake_ups >= 0) {
+      EXPECT_LE(after.wake_ups - before.wake_ups, 2) << "vrelo woke up";
+    }
+
+    ASSERT_TRUE(DeleteFileA((real + ".hold").c_str()));
+    EXPECT_EQ(ExitStatus(vrelo), static_cast<DWORD>(kGameEnded));
+  }
+}
+
+TEST_F(VreloTest, AProgramOutsideTheGameFolderThatTheGameStartsDoesNotHoldVrelo) {
+  std::string resident = dir_ / "Store\\tray.exe";
+  MakeFolders(dir_ / "Store");
+  AddProgram(resident);
+  WriteBytes(resident + ".hold", "");
+  WriteBytes(Game("sky.exe.start"), CrLf({"", "0", resident}));
+  WriteBytes(Game("sky.exe.hold"), "");
+  unique_handle vrelo = StartVrelo(vrelo_, SkyEntry(), dir_.path());
+  ASSERT_TRUE(WaitForFile(resident + ".record", kTimeoutMs));
+  EXPECT_EQ(ExitStatus(vrelo, kGraceMs), kStillRunning);
+  ASSERT_TRUE(DeleteFileA(Game("sky.exe.hold").c_str()));
+  EXPECT_EQ(ExitStatus(vrelo), static_cast<DWORD>(kGameEnded));
+  // Closing vrelo's job closed nothing.
+  EXPECT_TRUE(ProgramRuns(resident));
+  DeleteFileA((resident + ".hold").c_str());
+}
+
+TEST_F(VreloTest, WaitsForTheGameThatARunningLauncherStartsLater) {
+  // A store client, already running, that starts the real game 3 s after the game's own
+  // program (which ends at once) has asked it to.
+  std::string store = dir_ / "Store\\store.exe";
+  std::string real = Game("bin\\sky-real.exe");
+  MakeFolders(dir_ / "Store");
+  MakeFolders(Game("bin"));
+  AddProgram(store);
+  AddProgram(real);
+  WriteBytes(store + ".start", CrLf({Game("sky.exe.record"), "3000", real}));
+  WriteBytes(store + ".hold", "");
+  WriteBytes(real + ".hold", "");
+  unique_handle launcher = StartWithArguments(store, "", dir_.path());
+  ASSERT_TRUE(WaitForFile(store + ".record", kTimeoutMs));
+
+  unique_handle vrelo = StartVrelo(vrelo_, SkyEntry(), dir_.path());
+  ASSERT_TRUE(WaitForFile(real + ".record", kTimeoutMs)) << "the launcher did not start the game";
+  EXPECT_EQ(ExitStatus(vrelo, kGraceMs), kStillRunning) << "vrelo missed the hand-off";
+  ASSERT_TRUE(DeleteFileA((real + ".hold").c_str()));
+  EXPECT_EQ(ExitStatus(vrelo), static_cast<DWORD>(kGameEnded));
+  EXPECT_EQ(ExitStatus(launcher, 0), kStillRunning) << "the launcher holds nothing";
+  DeleteFileA((store + ".hold").c_str());
+  EXPECT_NE(ExitStatus(launcher), kStillRunning);
 }
 
 TEST_F(VreloTest, PassesTheOptionsOnWithTheirBlanks) {
@@ -144,7 +223,9 @@ TEST_F(VreloTest, StartsNothingWithoutAnEntryOrForABlacklistEntry) {
   std::string entry = SkyEntry();
   EXPECT_EQ(RunVrelo(""), static_cast<DWORD>(kNothingToStart));
   EXPECT_EQ(RunVrelo("   "), static_cast<DWORD>(kNothingToStart));
-  EXPECT_EQ(RunVrelo("\"" + entry + "\""), static_cast<DWORD>(kNoEntryFile));
+  std::string quoted = dir_ / "roms\\none.zeb";
+  quoted = '"' + quoted + '"';
+  EXPECT_EQ(RunVrelo(quoted), static_cast<DWORD>(kNoEntryFile));
   EXPECT_EQ(RunVrelo(dir_ / "roms\\none.zeb"), static_cast<DWORD>(kNoEntryFile));
   EXPECT_EQ(RunVrelo(Entry("banned.zeb", {"NULL", "NULL", "NULL", "NULL", "NULL"})),
             static_cast<DWORD>(kBlacklisted));
@@ -209,6 +290,37 @@ TEST_F(VreloTest, WithoutAScriptAnOldVreloBatIsNeitherRunNorRemoved) {
   EXPECT_EQ(ExitStatus(vrelo), static_cast<DWORD>(kGameEnded));
   EXPECT_FALSE(AnyFileExists(Game("decoy.exe.record")));
   EXPECT_EQ(ReadBytes(Game("vrelo.bat")), old_batch);
+}
+
+BOOL CALLBACK NoteConsoleWindow(HWND window, LPARAM shown) {
+  std::string name = ClassOf(window);
+  if (IsWindowVisible(window) && (name == "ConsoleWindowClass" || name == "WineConsoleClass"))
+    *reinterpret_cast<bool*>(shown) = true;
+  return TRUE;
+}
+
+// Whether a console window is shown; the batch file's cmd gets one unless started hidden.
+bool ConsoleWindowShown() {
+  bool shown = false;
+  EnumWindows(NoteConsoleWindow, reinterpret_cast<LPARAM>(&shown));
+  return shown;
+}
+
+TEST_F(VreloTest, TheCompanionBatchRunsHiddenWhileTheGameShows) {
+  // Wine's cmd runs the script itself; cmd waits for it, so its console lasts while it is held.
+  std::string script = Game("sky.exe.ahk");
+  AddProgram(script);
+  WriteBytes(script + ".hold", "");
+  WriteBytes(Game("sky.exe.hold"), "");
+  // Started as a windowed frontend starts it, with no console that the batch could share.
+  unique_handle vrelo = StartWithArguments(vrelo_, SkyEntry(), dir_.path(), "", DETACHED_PROCESS);
+  ASSERT_TRUE(WaitForFile(script + ".record", kTimeoutMs));
+  ASSERT_TRUE(WaitForFile(Game("sky.exe.show"), kTimeoutMs));
+  EXPECT_FALSE(ConsoleWindowShown()) << "the batch file's console is shown";
+  EXPECT_EQ(ReadBytes(Game("sky.exe.show")), "1\r\n");
+  DeleteFileA((script + ".hold").c_str());
+  ASSERT_TRUE(DeleteFileA(Game("sky.exe.hold").c_str()));
+  EXPECT_EQ(ExitStatus(vrelo), static_cast<DWORD>(kGameEnded));
 }
 
 TEST_F(VreloTest, AFailureShowsAMessageBoxNamingItAndEndsWithAFailureStatus) {

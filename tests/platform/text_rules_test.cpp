@@ -84,5 +84,23 @@ TEST(ArgumentText, DropsTheProgramNameAndTheBlanksAfterIt) {
   EXPECT_EQ(ArgumentText(""), "");
 }
 
+TEST(ProgramWord, IsTheProgramTheSystemStartsForACommandText) {
+  EXPECT_EQ(ProgramWord("game.exe -nosound"), "game.exe");
+  EXPECT_EQ(ProgramWord("  dosbox.exe\t-conf x"), "dosbox.exe");
+  EXPECT_EQ(ProgramWord("\"C:\\Program Files\\DOSBox\\dosbox.exe\" -c"),
+            "C:\\Program Files\\DOSBox\\dosbox.exe");
+  EXPECT_EQ(ProgramWord("\"unclosed quote"), "unclosed quote");
+  EXPECT_EQ(ProgramWord(""), "");
+}
+
+TEST(QuotedProgramName, QuotesOnlyANameWithABlankInIt) {
+  EXPECT_EQ(QuotedProgramName("moon base.exe"), "\"moon base.exe\"");
+  EXPECT_EQ(QuotedProgramName(" moon base.exe "), "\"moon base.exe\"");
+  EXPECT_EQ(QuotedProgramName("moon\tbase.exe"), "\"moon\tbase.exe\"");
+  // Blanks around a name are no part of it: the name stays as written.
+  EXPECT_EQ(QuotedProgramName(" sky.exe"), " sky.exe");
+  EXPECT_EQ(QuotedProgramName("sky.exe"), "sky.exe");
+}
+
 }  // namespace
 }  // namespace zeb

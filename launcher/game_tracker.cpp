@@ -1,0 +1,64 @@
+#include "launcher/game_tracker.h"
+
+#include <algorithm>
+
+#include "platform/name_rules.h"
+
+namespace zeb {
+
+bool IsInFolder(std::string_view path, std::string_view folder) {
+  while (!folder.empty() && folder.back() == '\\') folder.remove_suffix(1);
+  if (folder.empty() || path.size() <= folder.size() + 1 || path[folder.size()] != '\\')
+    return false;
+  // Below a drive's root lie the system's own programs and every other game: a game at the
+  // root owns only the programs beside it.
+  bool drive_root = folder.size() == 2 && folder[1] == ':';
+  if (drive_root && path.find('\\', folder.size() + 1) != std::string_view::npos) return false;
+  return UpperCase(path.substr(0, folder.size())) == UpperCase(folder);
+}
+
+GameTracker::GameTracker(std::string game_folder, HandOffTimes times)
+    : folder_(std::move(game_folder)), times_(times) {}
+
+void GameTracker::Track(uint32_t id, uint64_t now_ms) {
+  if (running_.empty()) running_since_ms_ = now_ms;
+  running_.insert(id);
+  state_ = State::kRunning;
+}
+
+void GameTracker::Started(uint32_t id, uint64_t now_ms) { Track(id, now_ms); }
+
+bool GameTracker::Appeared(const SeenProcess& process, uint64_t now_ms) {
+  if (state_ == State::kEnded || state_ == State::kNotStarted) return false;
+  if (running_.count(process.id) || !IsInFolder(process.image_path, folder_)) return false;
+  // A process of the game folder that someone else starts counts only while vrelo looks for
+  // a hand-off; a resident one that was there before the game never does.
+  if (!process.descendant && (!looking() || process.older_than_game)) return false;
+  Track(process.id, now_ms);
+  return true;
+}
+
+void GameTracker::Ended(uint32_t id, uint64_t now_ms) {
+  if (running_.erase(id) == 0 || !running_.empty()) return;
+  ran_ms_ += now_ms - running_since_ms_;
+  if (ran_ms_ >= times_.short_run_ms) {
+    state_ = State::kEnded;
+    return;
+  }
+  state_ = State::kLooking;
+  look_until_ms_ = now_ms + times_.look_for_ms;
+  next_look_ms_ = now_ms;  // the real game of a stub is usually there already
+}
+
+void GameTracker::TimePassed(uint64_t now_ms) {
+  if (looking() && now_ms >= look_until_ms_) state_ = State::kEnded;
+}
+
+uint64_t GameTracker::WaitMs(uint64_t now_ms) const {
+  if (ended()) return 0;
+  if (!looking()) return kNoTimeLimit;
+  uint64_t due = std::min(next_look_ms_, look_until_ms_);
+  return due > now_ms ? due - now_ms : 0;
+}
+
+}  // namespace zeb

@@ -1,0 +1,101 @@
+// Which processes are the game and when it has ended, on made-up event sequences.
+#include "launcher/game_tracker.h"
+
+#include <gtest/gtest.h>
+
+namespace zeb {
+namespace {
+
+constexpr char kFolder[] = "C:\\Games\\Sky Race";
+constexpr char kStub[] = "C:\\Games\\Sky Race\\Sky.exe";
+constexpr char kRealGame[] = "C:\\Games\\Sky Race\\Game\\Binaries\\Win64\\Sky-Win64-Shipping.exe";
+constexpr char kTrayLauncher[] = "C:\\Program Files\\Store\\store.exe";
+
+SeenProcess Descendant(uint32_t id, const std::string& path) { return {id, path, true, false}; }
+SeenProcess Listed(uint32_t id, const std::string& path, bool older_than_game = false) {
+  return {id, path, false, older_than_game};
+}
+
+TEST(IsInFolder, CountsProgramsInTheFolderAndBelowItInAnyLetterCase) {
+  EXPECT_TRUE(IsInFolder(kStub, kFolder));
+  EXPECT_TRUE(IsInFolder(kRealGame, kFolder));
+  EXPECT_TRUE(IsInFolder("c:\\GAMES\\sky race\\sky.exe", kFolder));
+  EXPECT_TRUE(IsInFolder(kStub, "C:\\Games\\Sky Race\\"));
+  EXPECT_FALSE(IsInFolder("C:\\Games\\Sky Race 2\\sky.exe", kFolder));
+  EXPECT_FALSE(IsInFolder("C:\\Games\\Sky Race.exe", kFolder));
+  EXPECT_FALSE(IsInFolder("C:\\Games\\Sky Race\\", kFolder));
+  EXPECT_FALSE(IsInFolder(kTrayLauncher, kFolder));
+  EXPECT_FALSE(IsInFolder("", kFolder));
+  EXPECT_FALSE(IsInFolder(kStub, ""));
+  // A game at a drive's root owns the programs beside it, not the system's below it.
+  EXPECT_TRUE(IsInFolder("D:\\sky.exe", "D:\\"));
+  EXPECT_FALSE(IsInFolder("D:\\Windows\\System32\\cmd.exe", "D:\\"));
+}
+
+// The stub, the resident and the hand-off themselves are shown by vrelo_test.cpp; here the
+// edges of each rule.
+TEST(GameTracker, ADescendantCountsOnlyWhenItsProgramLiesInTheGameFolder) {
+  GameTracker tracker(kFolder);
+  tracker.Started(1, 0);
+  EXPECT_EQ(tracker.WaitMs(0), GameTracker::kNoTimeLimit);
+  EXPECT_FALSE(tracker.Appeared(Descendant(1, kStub), 100));  // the job reports it too
+  EXPECT_FALSE(tracker.Appeared(Descendant(2, kTrayLauncher), 100));
+  EXPECT_FALSE(tracker.Appeared(Descendant(3, ""), 100));  // ended before it could be read
+  EXPECT_TRUE(tracker.Appeared(Descendant(4, kRealGame), 100));
+  tracker.Ended(1, 200);
+  tracker.Ended(2, 300);
+  EXPECT_FALSE(tracker.ended());
+  tracker.Ended(4, 20000);
+  EXPECT_TRUE(tracker.ended());
+}
+
+TEST(GameTracker, AfterAShortRunItLooksForAHandOffAndFollowsIt) {
+  GameTracker tracker(kFolder);
+  tracker.Started(1, 0);
+  // While the game runs, a program of the folder that someone else starts is not the game.
+  EXPECT_FALSE(tracker.Appeared(Listed(5, kRealGame), 100));
+  tracker.Ended(1, 500);
+  ASSERT_TRUE(tracker.looking());
+  // The first look is due at once, then one every 250 ms.
+  EXPECT_TRUE(tracker.LookDue(500));
+  tracker.Looked(500);
+  EXPECT_FALSE(tracker.LookDue(700));
+  EXPECT_EQ(tracker.WaitMs(700), 50u);
+  EXPECT_FALSE(tracker.Appeared(Listed(6, kTrayLauncher), 750));
+  EXPECT_FALSE(tracker.Appeared(Listed(7, kRealGame, true), 750));  // running before the game
+  EXPECT_TRUE(tracker.Appeared(Listed(8, kRealGame), 3500));
+  EXPECT_FALSE(tracker.looking());
+  EXPECT_EQ(tracker.WaitMs(3500), GameTracker::kNoTimeLimit);
+  tracker.Ended(8, 3600000);
+  EXPECT_TRUE(tracker.ended());
+}
+
+TEST(GameTracker, ALookEndsAfterTenSeconds) {
+  GameTracker tracker(kFolder);
+  tracker.Started(1, 0);
+  tracker.Ended(1, 500);
+  tracker.Looked(10400);
+  EXPECT_EQ(tracker.WaitMs(10400), 100u);
+  tracker.TimePassed(10499);
+  EXPECT_TRUE(tracker.looking());
+  tracker.TimePassed(10500);
+  EXPECT_TRUE(tracker.ended());
+  EXPECT_EQ(tracker.WaitMs(10500), 0u);
+  EXPECT_FALSE(tracker.Appeared(Listed(8, kRealGame), 10600));
+}
+
+TEST(GameTracker, RunsAddUpWithoutTheLooksBetweenThem) {
+  // A game that restarts itself twice, 4 s each time, 5 s apart: 8 s of play is still short.
+  GameTracker tracker(kFolder);
+  tracker.Started(1, 0);
+  tracker.Ended(1, 4000);
+  ASSERT_TRUE(tracker.Appeared(Listed(2, kStub), 9000));
+  tracker.Ended(2, 13000);
+  EXPECT_TRUE(tracker.looking());
+  ASSERT_TRUE(tracker.Appeared(Listed(3, kStub), 18000));
+  tracker.Ended(3, 22000);
+  EXPECT_TRUE(tracker.ended());
+}
+
+}  // namespace
+}  // namespace zeb
