@@ -90,7 +90,10 @@ class Catalogue {
   // The names of the game folders in which the last scan found no game, in their order.
   const std::vector<std::string>& folders_without_game() const { return folders_without_game_; }
   // Writes an entry file for every row whose entry file does not exist yet, then LoadZEBs.
-  void List2ZEB();
+  // Gives back how many entry files it made. It stops after the current file when the user
+  // asks, unless stoppable is false (after a stopped scan, the rows already made are written:
+  // the scan's work is kept).
+  size_t List2ZEB(bool stoppable = true);
 
   // --- The frontend's settings -----------------------------------------------------------
   // "Prepare Dk Settings": writes "cfgs\PC.cfg" below the Dragon King folder.
@@ -158,8 +161,6 @@ class Catalogue {
   void ShowNotice(const std::string& text);
   // Runs one step; a failure that escapes it is reported like any other.
   void RunStep(const std::function<void()>& step);
-  // Writes the rows' new entry files; gives back how many were made.
-  size_t WriteNewEntries();
 
   Prompt* prompt_;
   NoProgress no_progress_;

@@ -14,7 +14,13 @@ bool Catalogue::EntryFilePath(const std::string& exe_name, std::string* path) {
                 "named after it. Nothing was written.");
     return false;
   }
-  // The setting is used as typed: it is expected to end in "\".
+  // Nothing is written into an unset entry folder (it would land in whatever folder is
+  // current, where the list never shows it).
+  if (EntryFolder().empty()) {
+    path->clear();
+    ShowMessage("No entry folder is set in \"ZEB Output Path\". Nothing was written.");
+    return false;
+  }
   *path = EntryFolder() + name;
   return true;
 }

@@ -6,9 +6,7 @@
 
 namespace zeb {
 
-void Catalogue::List2ZEB() { WriteNewEntries(); }
-
-size_t Catalogue::WriteNewEntries() {
+size_t Catalogue::List2ZEB(bool stoppable) {
   std::string& setting = settings_.zeb_path;
   if (setting.empty()) return 0;
   // The field itself keeps the added "\", so it is shown and saved too.
@@ -26,7 +24,7 @@ size_t Catalogue::WriteNewEntries() {
   size_t written = 0;
   {
     NewFileWriter writer(folder);
-    for (size_t i = 0; i < rows_.size() && !progress_->StopRequested(); ++i) {
+    for (size_t i = 0; i < rows_.size() && !(stoppable && progress_->StopRequested()); ++i) {
       // Every piece becomes a line, and the second names the executable.
       std::vector<std::string> parts = SplitRow(rows_[i]);
       std::string name;

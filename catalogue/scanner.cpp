@@ -79,7 +79,7 @@ void Catalogue::GenerateZEBFiles() {
   }
 
   bool stopped = scanned < total;
-  size_t written = WriteNewEntries();
+  size_t written = List2ZEB(!stopped);
   std::string what =
       stopped ? "Stopped after " + CountText(scanned) + " of " + CountText(total) + " game folders"
               : CountText(total) + " game folders";

@@ -42,6 +42,20 @@ std::string ImagePath(HANDLE process) {
   return std::string(path, size);
 }
 
+// The program file of a process the job has just reported. A process that has only just
+// been made may not tell it yet (Wine tells it once the new process has started up): ask
+// again for a moment, before any later message (its parent's end, say) is taken.
+std::string NewProcessImagePath(HANDLE process) {
+  constexpr int kTries = 100;
+  constexpr DWORD kPauseMs = 10;
+  std::string path = ImagePath(process);
+  for (int i = 0; path.empty() && i < kTries; ++i) {
+    if (WaitForSingleObject(process, kPauseMs) != WAIT_TIMEOUT) break;  // it has ended
+    path = ImagePath(process);
+  }
+  return path;
+}
+
 // The system names a program by its long path; an entry may name the folder in short form.
 std::string LongForm(const std::string& folder) {
   char path[MAX_PATH * 4];
@@ -133,7 +147,7 @@ class GameWatch {
           tracker.Ended(id, now);
         } else if (key == kJobKey && message == JOB_OBJECT_MSG_NEW_PROCESS) {
           unique_handle process = OpenToWatch(id);
-          if (process) tracker.Appeared({id, ImagePath(process.get()), true, false}, now);
+          if (process) tracker.Appeared({id, NewProcessImagePath(process.get()), true, false}, now);
         } else if (key == kJobKey && (message == JOB_OBJECT_MSG_EXIT_PROCESS ||
                                       message == JOB_OBJECT_MSG_ABNORMAL_EXIT_PROCESS)) {
           tracker.Ended(id, now);
@@ -167,7 +181,12 @@ class GameWatch {
       bool older = GetProcessTimes(process.get(), &created, &exited, &kernel, &user) &&
                    Value(created) < game_start;
       if (!tracker.Appeared({id, ImagePath(process.get()), false, older}, now)) continue;
-      if (job_) AssignProcessToJobObject(job_.get(), process.get());
+      if (job_) {
+        // Putting a process into a job takes more rights than watching it; without them
+        // (another user's process) it is followed by its handle alone.
+        unique_handle full(OpenProcess(PROCESS_SET_QUOTA | PROCESS_TERMINATE, FALSE, id));
+        if (full) AssignProcessToJobObject(job_.get(), full.get());
+      }
       if (!WatchEnd(std::move(process), id)) tracker.Ended(id, now);
     }
   }

@@ -80,8 +80,9 @@ void frmEdit::SetBusy(bool busy) {
 
 void frmEdit::OnBrowse() {
   ReadFields();
-  editor_.Browse();
-  ShowFields();
+  // Through the main window, which refuses while its long work uses the catalogue.
+  run_([this] { editor_.Browse(); });
+  if (hwnd_ != nullptr) ShowFields();
 }
 
 void frmEdit::OnOk() {

@@ -227,6 +227,7 @@ template <typename Operation>
 void Form1::Run(Operation operation) {
   if (busy()) return;
   ReadSettingsFromFields();
+  catalogue_.set_outcome("");
   // A failure that no operation expects (memory running out, say) is shown; the window
   // and the user's data stay as they are.
   RunReportingFailures(catalogue_.prompt(), kAppTitle, operation);
@@ -244,10 +245,10 @@ void Form1::RunInBackground(void (Catalogue::*operation)()) {
     RunReportingFailures(catalogue_.prompt(), kAppTitle, [&] { (catalogue_.*operation)(); });
   });
   if (!started) {
+    std::string reason = ErrorText(GetLastError());
     catalogue_.set_progress(nullptr);
     SetBusy(false);
-    catalogue_.prompt().ShowMessage("The work could not be started: " + ErrorText(GetLastError()),
-                                    kAppTitle);
+    catalogue_.prompt().ShowMessage("The work could not be started: " + reason, kAppTitle);
   }
 }
 
@@ -266,6 +267,13 @@ void Form1::OnWorkDone() {
   SetBusy(false);
   ShowSettings();
   ShowRows();
+  // A row clicked during the work (the list stays usable to look at) becomes the selection
+  // now, so that the commands act on the row that is highlighted.
+  int highlighted = static_cast<int>(SendDlgItemMessageA(hwnd_, IDC_List1, LB_GETCURSEL, 0, 0));
+  if (highlighted != catalogue_.selected()) {
+    catalogue_.Select(highlighted);
+    ShowDetails();
+  }
   ShowOutcome();
   if (close_when_work_ends_) OnClose();
 }

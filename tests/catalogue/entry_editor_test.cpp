@@ -216,6 +216,15 @@ TEST_F(EntryEditorTest, AMissingEntryFolderIsNamedAndOkWorksOnceItIsMended) {
   EXPECT_NE(prompt_.messages[0].text.find(dir_ / "missing\\game.zeb"), std::string::npos)
       << prompt_.messages[0].text;
   EXPECT_EQ(editor_.fields().name, "Game");
+  // An unset entry folder is refused too, not taken for whatever folder is current.
+  catalogue_.settings().zeb_path = "";
+  {
+    CurrentFolderGuard current(dir_.path());
+    EXPECT_FALSE(editor_.Ok());
+  }
+  ASSERT_EQ(prompt_.messages.size(), 2u);
+  EXPECT_NE(prompt_.messages[1].text.find("No entry folder is set"), std::string::npos);
+  EXPECT_FALSE(AnyFileExists(dir_ / "game.zeb"));
 
   catalogue_.settings().zeb_path = roms_ + "\\";
   ASSERT_TRUE(editor_.Ok());

@@ -113,6 +113,7 @@ TEST_F(BusyWindowTest, CancelStopsWithWholeEntriesAndClosingDuringWorkSavesAndEn
   ASSERT_TRUE(WaitUntilIdle());
   size_t written = WholeEntryFiles("stopped");
   EXPECT_LT(written, static_cast<size_t>(kGames)) << "Cancel did not stop the scan";
+  EXPECT_GT(written, 0u) << "the games scanned before Cancel were thrown away";
   EXPECT_EQ(SendMessageA(Item(IDC_List1), LB_GETCOUNT, 0, 0), static_cast<LRESULT>(written))
       << "the list shows what is on disk";
 

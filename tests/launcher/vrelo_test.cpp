@@ -173,6 +173,33 @@ TEST_F(VreloTest, WaitsForTheGameThatARunningLauncherStartsLater) {
   EXPECT_NE(ExitStatus(launcher), kStillRunning);
 }
 
+TEST_F(VreloTest, FollowsWhatAHandedOffLauncherStartsAfterRunningLong) {
+  // The store client hands off to the game's own launcher, which the user keeps open for
+  // longer than a stub runs; only then does it start the real game and end.
+  std::string store = dir_ / "Store\\store.exe";
+  std::string launcher = Game("launcher.exe");
+  std::string real = Game("bin\\sky-real.exe");
+  MakeFolders(dir_ / "Store");
+  MakeFolders(Game("bin"));
+  AddProgram(store);
+  AddProgram(launcher);
+  AddProgram(real);
+  WriteBytes(store + ".start", CrLf({Game("sky.exe.record"), "1000", launcher}));
+  WriteBytes(store + ".hold", "");
+  WriteBytes(launcher + ".start", CrLf({"", "11000", real}));
+  WriteBytes(real + ".hold", "");
+  unique_handle client = StartWithArguments(store, "", dir_.path());
+  ASSERT_TRUE(WaitForFile(store + ".record", kTimeoutMs));
+
+  unique_handle vrelo = StartVrelo(vrelo_, SkyEntry(), dir_.path());
+  ASSERT_TRUE(WaitForFile(real + ".record", kTimeoutMs)) << "the launcher did not start the game";
+  EXPECT_EQ(ExitStatus(vrelo, kGraceMs), kStillRunning) << "vrelo lost the launcher's game";
+  ASSERT_TRUE(DeleteFileA((real + ".hold").c_str()));
+  EXPECT_EQ(ExitStatus(vrelo), static_cast<DWORD>(kGameEnded));
+  DeleteFileA((store + ".hold").c_str());
+  EXPECT_NE(ExitStatus(client), kStillRunning);
+}
+
 TEST_F(VreloTest, PassesTheOptionsOnWithTheirBlanks) {
   std::string entry = SkyEntry();
   std::string without_ending = entry.substr(0, entry.size() - 4);

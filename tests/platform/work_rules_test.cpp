@@ -5,6 +5,7 @@
 #include <atomic>
 #include <mutex>
 #include <set>
+#include <stdexcept>
 
 #include "platform/log_text.h"
 #include "platform/parallel.h"
@@ -47,6 +48,13 @@ TEST(ParallelForInOrder, RunsEveryItemOnceOrStopsWithAnUnbrokenRunFromTheFirst) 
   EXPECT_EQ(ParallelForInOrder(
                 0, 4, [] { return false; }, [](size_t) {}),
             0u);
+  // A failure on any thread reaches the caller instead of ending the program.
+  EXPECT_THROW(ParallelForInOrder(
+                   100, 4, [] { return false; },
+                   [](size_t i) {
+                     if (i == 30) throw std::runtime_error("out of memory");
+                   }),
+               std::runtime_error);
 }
 
 TEST(LogText, EveryLineStartsWithTheStampOrBlanksAndOnlyTheNewestLinesStay) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/unique_handle.h"
+#include "tests/support/main_window_driver.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/window_lookup.h"
@@ -135,6 +136,26 @@ TEST_F(MainWindowTest, StartUpFillsTheFieldsAndTheListAndSelectionFillsTheDetail
   EXPECT_EQ(WindowText(Item(IDC_lblMan)), "Hive");
   EXPECT_EQ(WindowText(Item(IDC_lblYear)), "2001");
   EXPECT_EQ(WindowText(Item(IDC_lblPath)), "d:\\g\\B");
+}
+
+TEST_F(MainWindowTest, ARowPickedDuringLongWorkIsTheOneTheCommandsActOnAfterwards) {
+  MakeFolders(dir_ / "roms");
+  MakeFolders(dir_ / "dats");
+  WriteBytes(dir_ / "roms\\a.zeb", CrLf({"d:\\g\\A", "a.exe", "Ant", "", ""}));
+  WriteBytes(dir_ / "roms\\b.zeb", CrLf({"d:\\g\\B", "b.exe", "Bee", "", ""}));
+  WriteBytes(dir_ / "config.cfg", CrLf({"d:\\pc games\\", dir_ / "roms\\", dir_ / "dats\\", ""}));
+  Open();
+  SelectListRow(window_->hwnd(), IDC_List1, 0);
+  SendMessageA(Item(IDC_cmdMakeDat), BM_CLICK, 0, 0);
+  ASSERT_TRUE(window_->busy());
+  // The list stays usable to look at; the click on it waits until the work is done.
+  SelectListRow(window_->hwnd(), IDC_List1, 1);
+  ASSERT_TRUE(FinishWork(*window_));
+  EXPECT_EQ(WindowText(Item(IDC_lblexe)), "b.exe");
+  SendMessageA(Item(IDC_cmdBlacklist), BM_CLICK, 0, 0);
+  EXPECT_EQ(ReadBytes(dir_ / "roms\\b.zeb"), CrLf({"NULL", "NULL", "NULL", "NULL", "NULL"}));
+  EXPECT_EQ(ReadBytes(dir_ / "roms\\a.zeb"), CrLf({"d:\\g\\A", "a.exe", "Ant", "", ""}));
+  EXPECT_EQ(WindowText(Item(IDC_lblStatus)), "b.zeb blacklisted");
 }
 
 TEST_F(MainWindowTest, ClosingSavesTheFieldsAsTyped) {
