@@ -76,6 +76,8 @@ TEST_F(ScanTest, ChoosesOneExecutablePerGameAndWritesItsEntry) {
   EXPECT_EQ(Entry("game.zeb"), CrLf({root_ + "\\Tanks6\\b", "game.exe", "Tanks6", "", ""}));
   EXPECT_EQ(Entry("zed.zeb"), CrLf({root_ + "\\Zed", "zed.exe", "Foo", "1995 -  Foo", "1998"}));
   EXPECT_EQ(catalogue_.folders_without_game(), (Lines{"Tanks4"}));
+  EXPECT_NE(catalogue_.outcome().find("; 1 gave no game: Tanks4"), std::string::npos)
+      << catalogue_.outcome();
 
   // The list shows the entries on disk, in file-name order.
   ASSERT_EQ(catalogue_.rows().size(), 7u);
