@@ -80,7 +80,37 @@ class VreloTest : public ::testing::Test {
   }
   static std::string Record(const std::string& path) { return ReadBytes(path + ".record"); }
 
+  // A store client, already running, outside the game folder: it starts program delay_ms
+  // after the game's own program (which ends at once) has asked it to, and stays.
+  unique_handle StartStoreClient(const std::string& program, int delay_ms) {
+    MakeFolders(dir_ / "Store");
+    AddProgram(store_);
+    WriteBytes(store_ + ".start",
+               CrLf({Game("sky.exe.record"), std::to_string(delay_ms), program}));
+    WriteBytes(store_ + ".hold", "");
+    unique_handle client = StartWithArguments(store_, "", dir_.path());
+    EXPECT_TRUE(WaitForFile(store_ + ".record", kTimeoutMs));
+    return client;
+  }
+  void EndStoreClient(unique_handle* client) {
+    DeleteFileA((store_ + ".hold").c_str());
+    EXPECT_NE(ExitStatus(*client), kStillRunning);
+  }
+  // Starts the game through vrelo and expects vrelo to wait for real, the program below the
+  // game folder that the hand-off ends in, and to end once it has ended.
+  void ExpectHandOffFollowed(const std::string& real) {
+    MakeFolders(Game("bin"));
+    AddProgram(real);
+    WriteBytes(real + ".hold", "");
+    unique_handle vrelo = StartVrelo(vrelo_, SkyEntry(), dir_.path());
+    ASSERT_TRUE(WaitForFile(real + ".record", kTimeoutMs)) << "the hand-off did not start it";
+    EXPECT_EQ(ExitStatus(vrelo, kGraceMs), kStillRunning) << "vrelo lost the hand-off";
+    ASSERT_TRUE(DeleteFileA((real + ".hold").c_str()));
+    EXPECT_EQ(ExitStatus(vrelo), static_cast<DWORD>(kGameEnded));
+  }
+
   TempFolder dir_;
+  std::string store_ = dir_ / "Store\\store.exe";
   std::string vrelo_ = testing::BuiltProgram("vrelo.exe");
 };
 
@@ -149,55 +179,24 @@ TEST_F(VreloTest, AProgramOutsideTheGameFolderThatTheGameStartsDoesNotHoldVrelo)
 }
 
 TEST_F(VreloTest, WaitsForTheGameThatARunningLauncherStartsLater) {
-  // A store client, already running, that starts the real game 3 s after the game's own
-  // program (which ends at once) has asked it to.
-  std::string store = dir_ / "Store\\store.exe";
+  // The store client starts the real game itself, 3 s after it was asked.
   std::string real = Game("bin\\sky-real.exe");
-  MakeFolders(dir_ / "Store");
-  MakeFolders(Game("bin"));
-  AddProgram(store);
-  AddProgram(real);
-  WriteBytes(store + ".start", CrLf({Game("sky.exe.record"), "3000", real}));
-  WriteBytes(store + ".hold", "");
-  WriteBytes(real + ".hold", "");
-  unique_handle launcher = StartWithArguments(store, "", dir_.path());
-  ASSERT_TRUE(WaitForFile(store + ".record", kTimeoutMs));
-
-  unique_handle vrelo = StartVrelo(vrelo_, SkyEntry(), dir_.path());
-  ASSERT_TRUE(WaitForFile(real + ".record", kTimeoutMs)) << "the launcher did not start the game";
-  EXPECT_EQ(ExitStatus(vrelo, kGraceMs), kStillRunning) << "vrelo missed the hand-off";
-  ASSERT_TRUE(DeleteFileA((real + ".hold").c_str()));
-  EXPECT_EQ(ExitStatus(vrelo), static_cast<DWORD>(kGameEnded));
-  EXPECT_EQ(ExitStatus(launcher, 0), kStillRunning) << "the launcher holds nothing";
-  DeleteFileA((store + ".hold").c_str());
-  EXPECT_NE(ExitStatus(launcher), kStillRunning);
+  unique_handle client = StartStoreClient(real, 3000);
+  ExpectHandOffFollowed(real);
+  EXPECT_EQ(ExitStatus(client, 0), kStillRunning) << "the store client holds nothing";
+  EndStoreClient(&client);
 }
 
 TEST_F(VreloTest, FollowsWhatAHandedOffLauncherStartsAfterRunningLong) {
   // The store client hands off to the game's own launcher, which the user keeps open for
   // longer than a stub runs; only then does it start the real game and end.
-  std::string store = dir_ / "Store\\store.exe";
   std::string launcher = Game("launcher.exe");
   std::string real = Game("bin\\sky-real.exe");
-  MakeFolders(dir_ / "Store");
-  MakeFolders(Game("bin"));
-  AddProgram(store);
   AddProgram(launcher);
-  AddProgram(real);
-  WriteBytes(store + ".start", CrLf({Game("sky.exe.record"), "1000", launcher}));
-  WriteBytes(store + ".hold", "");
   WriteBytes(launcher + ".start", CrLf({"", "11000", real}));
-  WriteBytes(real + ".hold", "");
-  unique_handle client = StartWithArguments(store, "", dir_.path());
-  ASSERT_TRUE(WaitForFile(store + ".record", kTimeoutMs));
-
-  unique_handle vrelo = StartVrelo(vrelo_, SkyEntry(), dir_.path());
-  ASSERT_TRUE(WaitForFile(real + ".record", kTimeoutMs)) << "the launcher did not start the game";
-  EXPECT_EQ(ExitStatus(vrelo, kGraceMs), kStillRunning) << "vrelo lost the launcher's game";
-  ASSERT_TRUE(DeleteFileA((real + ".hold").c_str()));
-  EXPECT_EQ(ExitStatus(vrelo), static_cast<DWORD>(kGameEnded));
-  DeleteFileA((store + ".hold").c_str());
-  EXPECT_NE(ExitStatus(client), kStillRunning);
+  unique_handle client = StartStoreClient(launcher, 1000);
+  ExpectHandOffFollowed(real);
+  EndStoreClient(&client);
 }
 
 TEST_F(VreloTest, PassesTheOptionsOnWithTheirBlanks) {
