@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/text_rules.h"
 
 namespace zeb {
 
@@ -91,9 +92,8 @@ bool EntryEditor::Ok() {
     }
     return false;
   }
-  std::string outcome = new_path.substr(new_path.find_last_of('\\') + 1) + " written";
-  if (replaces_exe)
-    outcome += ", " + old_path.substr(old_path.find_last_of('\\') + 1) + " blacklisted";
+  std::string outcome = std::string(LastPathPart(new_path)) + " written";
+  if (replaces_exe) outcome += ", " + std::string(LastPathPart(old_path)) + " blacklisted";
   catalogue_.set_outcome(outcome);
   catalogue_.LoadZEBs();
   return true;

@@ -2,6 +2,7 @@
 
 #include "catalogue/exe_choice.h"
 #include "platform/name_rules.h"
+#include "platform/text_rules.h"
 
 namespace zeb {
 
@@ -32,8 +33,7 @@ std::vector<std::string> NextLevel(const std::vector<std::string>& level,
     std::vector<std::string> sub_folders;
     if (!lister.sub_folders(parent, &sub_folders)) continue;
     for (std::string& path : sub_folders)
-      if (!IsPassedOverFolder(std::string_view(path).substr(path.find_last_of('\\') + 1)))
-        next.push_back(std::move(path));
+      if (!IsPassedOverFolder(LastPathPart(path))) next.push_back(std::move(path));
   }
   return next;
 }

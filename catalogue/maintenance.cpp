@@ -8,6 +8,7 @@
 #include "formats/entry_file.h"
 #include "platform/files.h"
 #include "platform/listing.h"
+#include "platform/text_rules.h"
 
 namespace zeb {
 
@@ -53,8 +54,6 @@ FileLookup LookUpExecutable(const std::string& folder, const std::string& exe) {
   return exe.empty() ? FileLookup::kMissing : LookUpFile(folder + "\\" + exe);
 }
 
-std::string FileNameOf(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
-
 // "Stopped after 12 of 300 files: " when the user stopped the work, else nothing.
 std::string StoppedAfter(size_t looked_at, size_t total, const char* what) {
   if (looked_at >= total) return "";
@@ -89,7 +88,7 @@ void Catalogue::ClearZEBs() {
   size_t deleted_count = 0, looked_at = 0;
   for (; looked_at < paths.size() && !progress_->StopRequested(); ++looked_at) {
     const std::string& path = paths[looked_at];
-    Step("Deleting", looked_at + 1, paths.size(), FileNameOf(path));
+    Step("Deleting", looked_at + 1, paths.size(), std::string(LastPathPart(path)));
     DeleteAndCount(path, &deleted_count, &failures);
   }
   if (!failures.empty()) ShowMessage(ListMessage(kLeftInPlace, failures));
@@ -107,7 +106,7 @@ void Catalogue::RemoveInvalidEntries() {
   size_t removed = 0, looked_at = 0;
   for (; looked_at < paths.size() && !progress_->StopRequested(); ++looked_at) {
     const std::string& path = paths[looked_at];
-    Step("Checking", looked_at + 1, paths.size(), FileNameOf(path));
+    Step("Checking", looked_at + 1, paths.size(), std::string(LastPathPart(path)));
     // A file that cannot be read cannot be judged, so it stays (and is named); so does a
     // blacklist entry.
     EntryFile file = ReadEntryFile(path);
@@ -146,7 +145,8 @@ void Catalogue::Blacklist() {
   // The details hold the selected row's fields.
   std::string path;
   if (!EntryFilePath(details_.exe, &path)) return;
-  if (OverwriteEntryFile(path, BlacklistLines())) outcome_ = FileNameOf(path) + " blacklisted";
+  if (OverwriteEntryFile(path, BlacklistLines()))
+    outcome_ = std::string(LastPathPart(path)) + " blacklisted";
   LoadZEBs();
 }
 

@@ -60,7 +60,7 @@ void Catalogue::GenerateZEBFiles() {
       [&](size_t i) {
         // A game is named after its own folder, not after the "bin" or "x64" that holds it.
         const std::string& game_folder = game_folders[i];
-        std::string name = game_folder.substr(game_folder.find_last_of('\\') + 1);
+        std::string name(LastPathPart(game_folder));
         std::optional<FoundExecutable> exe = FindGameExecutable(game_folder, lister);
         std::string exe_name = exe ? TrimSpaces(exe->name) : std::string();
         if (!exe_name.empty()) {
@@ -74,8 +74,7 @@ void Catalogue::GenerateZEBFiles() {
     if (found[i])
       AddRow(*found[i]);
     else
-      folders_without_game_.push_back(
-          game_folders[i].substr(game_folders[i].find_last_of('\\') + 1));
+      folders_without_game_.emplace_back(LastPathPart(game_folders[i]));
   }
 
   bool stopped = scanned < total;

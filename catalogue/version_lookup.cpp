@@ -18,9 +18,6 @@ GameFacts Catalogue::ReadGameFacts(const std::string& path) {
   return facts;
 }
 
-void Catalogue::GetVersionInfo(const std::string& path) {
-  facts_ = GameFacts();
-  facts_ = ReadGameFacts(path);
-}
+void Catalogue::GetVersionInfo(const std::string& path) { facts_ = ReadGameFacts(path); }
 
 }  // namespace zeb

@@ -36,6 +36,11 @@ std::string RemoveAll(std::string_view text, std::string_view what) {
   return result;
 }
 
+std::string_view LastPathPart(std::string_view path) {
+  size_t slash = path.find_last_of('\\');
+  return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
 std::string FillPlaceholders(std::string_view text, std::string_view subject) {
   std::string filled;
   for (size_t i = 0; i < text.size(); ++i) {

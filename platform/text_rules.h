@@ -18,6 +18,10 @@ std::vector<std::string> SplitAt(std::string_view text, std::string_view separat
 // overlap. An empty what removes nothing.
 std::string RemoveAll(std::string_view text, std::string_view what);
 
+// The last part of a path, after its last "\\" (all of it when it holds none): the file or
+// folder name.
+std::string_view LastPathPart(std::string_view path);
+
 // A system message with its placeholders ("%1", "%2", ...) filled: "%1" with subject, the
 // others left out; without a subject every placeholder is left out with one blank beside it.
 std::string FillPlaceholders(std::string_view text, std::string_view subject);
