@@ -9,6 +9,7 @@
 
 #include "formats/game_entry.h"
 #include "formats/settings_file.h"
+#include "platform/paths.h"
 #include "platform/progress.h"
 #include "platform/prompt.h"
 #include "platform/status.h"
@@ -25,7 +26,7 @@ bool IsUnattendedSwitch(const std::string& arguments);
 
 // The unattended build's log, beside config.cfg in the program's folder.
 inline std::string LogFilePath(const std::string& program_folder) {
-  return program_folder + "\\zeb.log";
+  return JoinPath(program_folder, "zeb.log");
 }
 
 // The seven lines of the Dragon King settings file for a program in program_folder.

@@ -2,13 +2,19 @@
 // start each through Vrelo.exe, which is installed beside this program.
 #include "catalogue/catalogue.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 
 namespace zeb {
 
 std::vector<std::string> DkSettingsLines(const std::string& program_folder) {
   return {
-      "[Config]",        "extension=.zeb",   "path=" + program_folder + "\\", "exe=Vrelo.exe",
-      "send rom path=1", "send exit keys=0", "command line options=",
+      "[Config]",
+      "extension=.zeb",
+      "path=" + WithTrailingSeparator(program_folder),
+      "exe=Vrelo.exe",
+      "send rom path=1",
+      "send exit keys=0",
+      "command line options=",
   };
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text_rules.h"
 
 namespace zeb {
@@ -22,7 +23,7 @@ void EntryEditor::Fill() {
 
 void EntryEditor::Browse() {
   std::string preset;
-  if (catalogue_.selected() >= 0) preset = fields_.folder + "\\" + fields_.exe;
+  if (catalogue_.selected() >= 0) preset = JoinPath(fields_.folder, fields_.exe);
   std::string chosen = catalogue_.prompt().AskFileToOpen(preset);
   if (chosen.empty()) return;
   // The folder is everything before the last "\": a folder of the file's own name, or a
@@ -35,7 +36,7 @@ void EntryEditor::Browse() {
     fields_.exe = chosen.substr(slash + 1);
     fields_.folder = chosen.substr(0, slash);
   }
-  catalogue_.GetVersionInfo(fields_.folder + "\\" + fields_.exe);
+  catalogue_.GetVersionInfo(JoinPath(fields_.folder, fields_.exe));
   const GameFacts& facts = catalogue_.facts();
   if (facts.game_name.empty()) return;
   fields_.name = facts.game_name;

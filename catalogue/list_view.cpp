@@ -5,6 +5,7 @@
 #include "catalogue/catalogue.h"
 #include "formats/entry_file.h"
 #include "platform/listing.h"
+#include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/text_rules.h"
 
@@ -39,7 +40,7 @@ void Catalogue::LoadZEBs() {
     Step("Reading entries", i + 1, listing.names.size(), name);
     // A file that cannot be read is passed over; one with fewer than five lines is listed
     // with the missing fields empty.
-    EntryFile file = ReadEntryFile(listing.folder + "\\" + name);
+    EntryFile file = ReadEntryFile(JoinPath(listing.folder, name));
     if (file.kind == EntryFileKind::kUnreadable || file.kind == EntryFileKind::kBlacklist) continue;
     AddRow(file.entry);
   }

@@ -8,6 +8,7 @@
 #include "formats/entry_file.h"
 #include "platform/files.h"
 #include "platform/listing.h"
+#include "platform/paths.h"
 #include "platform/text_rules.h"
 
 namespace zeb {
@@ -23,7 +24,7 @@ Status EntryFolderFiles(const std::string& folder, std::vector<std::string>* pat
   Status listed = ListFiles(folder, "*.*", &listing);
   if (!listed.ok()) return listed;
   paths->reserve(listing.names.size());
-  for (const std::string& name : listing.names) paths->push_back(listing.folder + "\\" + name);
+  for (const std::string& name : listing.names) paths->push_back(JoinPath(listing.folder, name));
   return Status::Ok();
 }
 
@@ -51,7 +52,7 @@ constexpr char kLeftInPlace[] = "These files could not be deleted and were left 
 // in the entry's folder. The lookup ignores letter case and sees hidden and system files, as
 // starting the game does. An empty executable line names no game.
 FileLookup LookUpExecutable(const std::string& folder, const std::string& exe) {
-  return exe.empty() ? FileLookup::kMissing : LookUpFile(folder + "\\" + exe);
+  return exe.empty() ? FileLookup::kMissing : LookUpFile(JoinPath(folder, exe));
 }
 
 // "Stopped after 12 of 300 files: " when the user stopped the work, else nothing.

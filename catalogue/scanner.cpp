@@ -9,6 +9,7 @@
 #include "formats/game_entry.h"
 #include "platform/listing.h"
 #include "platform/parallel.h"
+#include "platform/paths.h"
 #include "platform/text_rules.h"
 
 namespace zeb {
@@ -64,7 +65,7 @@ void Catalogue::GenerateZEBFiles() {
         std::optional<FoundExecutable> exe = FindGameExecutable(game_folder, lister);
         std::string exe_name = exe ? TrimSpaces(exe->name) : std::string();
         if (!exe_name.empty()) {
-          GameFacts facts = ReadGameFacts(exe->folder + "\\" + exe_name);
+          GameFacts facts = ReadGameFacts(JoinPath(exe->folder, exe_name));
           if (!facts.game_name.empty()) name = facts.game_name;
           found[i] = GameEntry{exe->folder, exe_name, name, facts.manufacturer, facts.year};
         }

@@ -4,6 +4,7 @@
 
 #include "catalogue/catalogue.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 
 namespace zeb {
 
@@ -47,7 +48,7 @@ void Catalogue::ShowNotice(const std::string& text) {
   prompt_->ShowMessage(text, kAppTitle);
 }
 
-std::string Catalogue::SettingsFilePath() const { return program_folder_ + "\\config.cfg"; }
+std::string Catalogue::SettingsFilePath() const { return JoinPath(program_folder_, "config.cfg"); }
 
 void Catalogue::StartUp() {
   // A missing or unreadable file is no error: it gives four empty settings.

@@ -8,16 +8,14 @@
 #include "formats/entry_file.h"
 #include "platform/files.h"
 #include "platform/listing.h"
+#include "platform/paths.h"
 
 namespace zeb {
 
-std::string DatFilePath(const std::string& dat_path) {
-  bool ends_in_slash = !dat_path.empty() && (dat_path.back() == '\\' || dat_path.back() == '/');
-  return dat_path + (ends_in_slash ? "PC.dat" : "\\PC.dat");
-}
+std::string DatFilePath(const std::string& dat_path) { return JoinPath(dat_path, "PC.dat"); }
 
 std::string TempDatPath(const std::string& program_folder) {
-  return program_folder + "\\tempdat.dat";
+  return JoinPath(program_folder, "tempdat.dat");
 }
 
 Status MakeRomLine(const std::string& full_path, std::string* rom_line) {
@@ -56,7 +54,7 @@ Status MakeDatLines(const std::string& zeb_path, Progress& progress,
     }
     const std::string& name = listing.names[i];
     progress.Step("Exporting", i + 1, listing.names.size(), name);
-    std::string path = listing.folder + "\\" + name;
+    std::string path = JoinPath(listing.folder, name);
     EntryFile file = ReadEntryFile(path);
     if (file.kind == EntryFileKind::kUnreadable) return file.status;
     // An entry file of fewer lines (written by hand) counts with its missing lines empty,

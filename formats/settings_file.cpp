@@ -1,5 +1,7 @@
 #include "formats/settings_file.h"
 
+#include "platform/paths.h"
+
 namespace zeb {
 
 Settings SettingsFromLines(const std::vector<std::string>& lines) {
@@ -21,12 +23,9 @@ std::vector<std::string> SettingsLines(const Settings& settings) {
 }
 
 std::string SettingFolder(const std::string& setting, const std::string& program_folder) {
-  auto is_slash = [](char c) { return c == '\\' || c == '/'; };
   bool has_drive = setting.size() >= 2 && setting[1] == ':';
-  bool absolute = has_drive || (!setting.empty() && is_slash(setting[0]));
-  std::string folder = absolute ? setting : program_folder + "\\" + setting;
-  if (folder.empty() || !is_slash(folder.back())) folder += '\\';
-  return folder;
+  bool absolute = has_drive || (!setting.empty() && IsPathSeparator(setting[0]));
+  return WithTrailingSeparator(absolute ? setting : JoinPath(program_folder, setting));
 }
 
 }  // namespace zeb

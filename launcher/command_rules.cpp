@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/name_rules.h"
+#include "platform/paths.h"
 #include "platform/text_rules.h"
 
 namespace zeb {
@@ -56,7 +57,7 @@ bool ReadLaunchRequest(std::string_view command_line, std::string_view launcher_
   std::string& path = request->entry_path;
   bool has_folder = path.empty() || path.find('\\') != std::string::npos;
   bool has_extension = EndsInZeb(path);
-  if (!has_folder) path = std::string(launcher_folder) + "\\" + path;
+  if (!has_folder) path = JoinPath(launcher_folder, path);
   if (!has_extension) path += kEntryEnding;
   return true;
 }

@@ -6,6 +6,7 @@
 #include "launcher/command_rules.h"
 #include "launcher/game_watch.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/process.h"
 #include "platform/program_info.h"
 #include "platform/status.h"
@@ -22,11 +23,6 @@ int Fail(Prompt& prompt, const std::string& text) {
 }
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
-
-// The path of a file in folder; a drive's root already ends in "\".
-std::string Beside(const std::string& folder, const std::string& name) {
-  return (!folder.empty() && folder.back() == '\\') ? folder + name : folder + "\\" + name;
-}
 
 // Makes the game folder current, its drive first (a folder such as "D:games" counts from that
 // drive's current folder), and gives back the folder's absolute path, so that the files
@@ -50,7 +46,7 @@ Status MakeGameFolderCurrent(const std::string& game_folder, std::string* absolu
 // cmd runs it by an explicit relative path from the game folder, so exactly the file just
 // written runs and never one of the same name elsewhere on the search path.
 Status RunCompanionScript(const std::string& folder, const std::string& game_exe) {
-  std::string batch = Beside(folder, "vrelo.bat");
+  std::string batch = JoinPath(folder, "vrelo.bat");
   Status written = WriteTextFile(batch, {CompanionBatchLine(game_exe)});
   if (!written.ok())
     return Status::Error("The batch file for the companion script cannot be written.\n\n" +
@@ -98,7 +94,7 @@ int Module1(std::string_view command_line, const std::string& launcher_folder, P
   Status moved = MakeGameFolderCurrent(game_folder, &folder);
   if (!moved.ok()) return Fail(prompt, moved.message());
 
-  if (OrdinaryFileExists(Beside(folder, game_exe + ".ahk"))) {
+  if (OrdinaryFileExists(JoinPath(folder, game_exe + ".ahk"))) {
     Status script = RunCompanionScript(folder, game_exe);
     if (!script.ok()) return Fail(prompt, script.message());
   }

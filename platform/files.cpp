@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/paths.h"
 #include "platform/text_lines.h"
 #include "platform/unique_handle.h"
 #include "platform/win_error.h"
@@ -56,7 +57,7 @@ std::string TemporaryPath(const std::string& target, const std::string& temp_fol
   size_t slash = target.find_last_of("\\/");
   std::string folder = (slash == std::string::npos) ? "" : target.substr(0, slash + 1);
   std::string name = (slash == std::string::npos) ? target : target.substr(slash + 1);
-  if (!temp_folder.empty()) folder = temp_folder + "\\";
+  if (!temp_folder.empty()) folder = WithTrailingSeparator(temp_folder);
   return folder + "." + name + "." + std::to_string(GetCurrentProcessId()) + "-" +
          std::to_string(attempt) + ".tmp";
 }

@@ -4,6 +4,7 @@
 
 #include "platform/files.h"
 #include "platform/name_rules.h"
+#include "platform/paths.h"
 #include "platform/unique_handle.h"
 #include "platform/win_error.h"
 
@@ -92,7 +93,7 @@ Status ListFolders(const std::string& folder, std::vector<std::string>* sub_fold
   SortNames(names);
   std::string base = Narrow(listed);
   sub_folders->reserve(names.size());
-  for (const std::string& name : names) sub_folders->push_back(base + "\\" + name);
+  for (const std::string& name : names) sub_folders->push_back(JoinPath(base, name));
   return Status::Ok();
 }
 

@@ -4,13 +4,14 @@
 
 #include "platform/listing.h"
 #include "platform/name_rules.h"
+#include "platform/paths.h"
 
 namespace zeb {
 
 NewFileWriter::NewFileWriter(std::string folder) : folder_(std::move(folder)) {
   while (!folder_.empty() && (folder_.back() == '\\' || folder_.back() == '/')) folder_.pop_back();
   FileListing listing;
-  if (ListFiles(folder_ + "\\", "*", &listing).ok())
+  if (ListFiles(WithTrailingSeparator(folder_), "*", &listing).ok())
     for (const std::string& name : listing.names) taken_.insert(UpperCase(name));
 }
 
@@ -25,7 +26,7 @@ bool NewFileWriter::Exists(const std::string& name) const {
 CreateOnceResult NewFileWriter::Create(const std::string& name,
                                        const std::vector<std::string>& lines, Status* status) {
   if (work_folder_.empty() && !work_folder_failed_) {
-    std::string work = folder_ + "\\.zeb-new-" + std::to_string(GetCurrentProcessId());
+    std::string work = JoinPath(folder_, ".zeb-new-" + std::to_string(GetCurrentProcessId()));
     if (CreateDirectoryW(WidePath(work).c_str(), nullptr) ||
         GetLastError() == ERROR_ALREADY_EXISTS) {
       SetFileAttributesW(WidePath(work).c_str(), FILE_ATTRIBUTE_HIDDEN);
@@ -34,7 +35,8 @@ CreateOnceResult NewFileWriter::Create(const std::string& name,
       work_folder_failed_ = true;  // then each file is written beside its final name
     }
   }
-  CreateOnceResult result = CreateTextFileOnce(folder_ + "\\" + name, lines, status, work_folder_);
+  CreateOnceResult result =
+      CreateTextFileOnce(JoinPath(folder_, name), lines, status, work_folder_);
   if (result != CreateOnceResult::kFailed) taken_.insert(UpperCase(name));
   return result;
 }

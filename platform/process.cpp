@@ -5,6 +5,7 @@
 
 #include "platform/command_line.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/text_rules.h"
 #include "platform/win_error.h"
 
@@ -38,9 +39,7 @@ Status StartProgram(const std::string& program_path, const std::string& command_
 }
 
 std::string ProgramFileIn(const std::string& folder, const std::string& name) {
-  std::string path = folder;
-  if (!path.empty() && path.back() != '\\') path += '\\';
-  path += name;
+  std::string path = JoinPath(folder, name);
   if (name.find('.') == std::string::npos && !AnyFileExists(path) && AnyFileExists(path + ".exe"))
     path += ".exe";
   return path;

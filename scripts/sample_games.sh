@@ -2,8 +2,8 @@
 # The main job on the sample games, with the zeb.exe and vrelo.exe already in <demo>/Zebrine:
 # makes a small games root from the test games in <demo>/games, a Dragon King folder
 # <demo>/DK, the DAT folder and a "config.cfg" beside zeb.exe, runs "zeb.exe /autoparse" from
-# its own folder under Wine, then prints the entry files, the DAT file and the frontend's
-# settings file that zeb wrote. Ends with zeb's exit status.
+# its own folder under Wine, then prints the entry files, the DAT file, the frontend's
+# settings file and the log that zeb wrote. Ends with zeb's exit status.
 # Usage: sample_games.sh <demo folder> <test games folder> <build dir> <Wine loader>
 #   The test games folder holds sample_*.exe and noversion.exe (build/<preset>/bin/fixtures/
 #   x64 or x86); the build dir's Wine prefix is used, whose wineserver the caller has started.
@@ -46,7 +46,7 @@ for entry in "$demo"/Zebrine/roms/*; do
   echo "== entry file roms/$(basename "$entry")"
   tr -d '\r' < "$entry"
 done
-for file in Zebrine/dats/PC.dat DK/cfgs/PC.cfg; do
+for file in Zebrine/dats/PC.dat DK/cfgs/PC.cfg Zebrine/zeb.log; do
   echo "== $file"
   if [ -f "$demo/$file" ]; then tr -d '\r' < "$demo/$file"; else echo "(missing)"; fi
 done
