@@ -1,5 +1,7 @@
 #include "ui/background_work.h"
 
+#include <utility>
+
 #include "catalogue/progress_text.h"
 
 namespace zeb {
@@ -20,6 +22,7 @@ BackgroundWork::~BackgroundWork() {
 bool BackgroundWork::Start(std::function<void()> work) {
   if (thread_) return false;
   work_ = std::move(work);
+  failure_ = nullptr;
   stop_requested_ = false;
   progress_posted_ = false;
   snapshot_ = Snapshot();
@@ -29,16 +32,23 @@ bool BackgroundWork::Start(std::function<void()> work) {
 
 DWORD WINAPI BackgroundWork::ThreadMain(void* self) {
   auto* work = static_cast<BackgroundWork*>(self);
-  work->work_();
+  // A failure that escapes the work is handed to the window's thread, which shows it; the
+  // end of the work is posted in every case, or the window would stay busy for ever.
+  try {
+    work->work_();
+  } catch (...) {
+    work->failure_ = std::current_exception();
+  }
   PostMessageA(work->window_, kWorkDoneMessage, 0, 0);
   return 0;
 }
 
-void BackgroundWork::Finish() {
-  if (!thread_) return;
+std::exception_ptr BackgroundWork::Finish() {
+  if (!thread_) return nullptr;
   WaitForSingleObject(thread_.get(), INFINITE);
   thread_.reset();
   work_ = nullptr;
+  return std::exchange(failure_, nullptr);
 }
 
 BackgroundWork::Snapshot BackgroundWork::TakeSnapshot() {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <exception>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -33,8 +34,9 @@ class BackgroundWork : public Progress {
   bool running() const { return static_cast<bool>(thread_); }
   // The user's stop: the work ends after its current item.
   void RequestStop() { stop_requested_ = true; }
-  // Waits for the thread, which has ended once kWorkDoneMessage arrived.
-  void Finish();
+  // Waits for the thread, which has ended once kWorkDoneMessage arrived. Gives back the
+  // failure that escaped the work, if one did (the window shows it), else null.
+  std::exception_ptr Finish();
 
   // What the progress row shows: the last step's text and its position out of 1,000.
   struct Snapshot {
@@ -53,6 +55,7 @@ class BackgroundWork : public Progress {
 
   HWND window_;
   std::function<void()> work_;
+  std::exception_ptr failure_;
   unique_handle thread_;
   std::atomic<bool> stop_requested_{false};
   std::atomic<bool> progress_posted_{false};

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "catalogue/catalogue.h"
+#include "platform/failure_report.h"
+
 namespace zeb {
 
 HWND DialogWindow::CreateDialogWindow(HINSTANCE instance, int template_id, HWND owner) {
@@ -20,12 +23,27 @@ INT_PTR CALLBACK DialogWindow::DialogProc(HWND hwnd, UINT message, WPARAM wparam
   }
   // Messages before WM_INITDIALOG (WM_SETFONT) and after WM_NCDESTROY have no object.
   if (self == nullptr) return FALSE;
-  INT_PTR result = self->HandleMessage(message, wparam, lparam);
+  // A failure must not leave through the system's code that called us, which would end the
+  // program without a word.
+  INT_PTR result = FALSE;
+  try {
+    result = self->HandleMessage(message, wparam, lparam);
+  } catch (...) {
+    try {
+      self->ShowUnexpectedFailure(UnexpectedFailureText(std::current_exception()));
+    } catch (...) {
+      // Not even the message could be shown; the window still goes on.
+    }
+  }
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
   }
   return result;
+}
+
+void DialogWindow::ShowUnexpectedFailure(const std::string& text) {
+  MessageBoxA(hwnd_, text.c_str(), kAppTitle, MB_OK);
 }
 
 std::string FieldText(HWND dialog, int id) {

@@ -25,6 +25,11 @@ class DialogWindow {
   // One message of the dialog; the result is the dialog procedure's.
   virtual INT_PTR HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) = 0;
 
+  // Shows a failure that escaped HandleMessage (memory running out, say) as the usual
+  // "Error: " message; the window goes on working. A plain message box unless the window
+  // has a prompt of its own.
+  virtual void ShowUnexpectedFailure(const std::string& text);
+
   HWND hwnd_ = nullptr;
 
  private:

@@ -57,6 +57,10 @@ INT_PTR frmEdit::HandleMessage(UINT message, WPARAM wparam, LPARAM) {
   return FALSE;
 }
 
+void frmEdit::ShowUnexpectedFailure(const std::string& text) {
+  catalogue_.prompt().ShowMessage(text, kAppTitle);
+}
+
 void frmEdit::OnCommand(int id) {
   switch (id) {
     case IDC_cmdBrowse:

@@ -29,9 +29,11 @@ class frmEdit : public DialogWindow {
 
  private:
   frmEdit(HWND owner, Catalogue* catalogue, CatalogueRunner run)
-      : owner_(owner), editor_(catalogue), run_(std::move(run)) {}
+      : owner_(owner), catalogue_(*catalogue), editor_(catalogue), run_(std::move(run)) {}
 
   INT_PTR HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  // Through the catalogue's prompt, like every other message of the editor.
+  void ShowUnexpectedFailure(const std::string& text) override;
 
   void OnCommand(int id);
   void OnBrowse();
@@ -43,6 +45,7 @@ class frmEdit : public DialogWindow {
   void ShowFields();
 
   HWND owner_;
+  Catalogue& catalogue_;
   EntryEditor editor_;
   CatalogueRunner run_;
   WindowIcon icon_;
