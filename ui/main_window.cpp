@@ -71,6 +71,15 @@ const std::vector<ControlAnchor>& Anchors() {
   return anchors;
 }
 
+// A control's rectangle in its dialog's client coordinates.
+RECT ClientRect(HWND dialog, int id) {
+  RECT rect = {};
+  HWND control = GetDlgItem(dialog, id);
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
 }  // namespace
 
 std::unique_ptr<Form1> Form1::Create(HINSTANCE instance, Catalogue* catalogue) {
@@ -111,6 +120,7 @@ INT_PTR Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return TRUE;
     case WM_SIZE:
       layout_.Apply(hwnd_);
+      PlaceStatusText();
       return TRUE;
     case WM_GETMINMAXINFO: {
       POINT smallest = layout_.minimum_size();
@@ -133,6 +143,10 @@ INT_PTR Form1::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   return FALSE;
 }
 
+void Form1::ShowUnexpectedFailure(const std::string& text) {
+  catalogue_.prompt().ShowMessage(text, kAppTitle);
+}
+
 void Form1::OnInitDialog() {
   // Every box the catalogue shows appears on this window's thread, also when long work on
   // another thread asks for it.
@@ -142,6 +156,8 @@ void Form1::OnInitDialog() {
   work_ = std::make_unique<BackgroundWork>(hwnd_);
   SendDlgItemMessageA(hwnd_, IDC_prgWork, PBM_SETRANGE32, 0, 1000);
   layout_.Capture(hwnd_, Anchors());
+  status_gap_ = ClientRect(hwnd_, IDC_lblStatus).left - ClientRect(hwnd_, IDC_prgWork).right;
+  PlaceStatusText();
   status_tip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX, 0, 0, 0, 0,
                                 hwnd_, nullptr, nullptr, nullptr);
   TOOLINFOA tool = {};
@@ -261,9 +277,8 @@ void Form1::OnWorkProgress() {
 
 void Form1::OnWorkDone() {
   if (!busy()) return;
-  work_->Finish();
+  std::exception_ptr failure = work_->Finish();
   catalogue_.set_progress(nullptr);
-  SendDlgItemMessageA(hwnd_, IDC_prgWork, PBM_SETPOS, 1000, 0);
   SetBusy(false);
   ShowSettings();
   ShowRows();
@@ -275,6 +290,7 @@ void Form1::OnWorkDone() {
     ShowDetails();
   }
   ShowOutcome();
+  if (failure) ShowUnexpectedFailure(UnexpectedFailureText(failure));
   if (close_when_work_ends_) OnClose();
 }
 
@@ -282,6 +298,7 @@ void Form1::SetBusy(bool busy) {
   for (int id : kInputControls) EnableWindow(GetDlgItem(hwnd_, id), !busy);
   HWND stop = GetDlgItem(hwnd_, IDC_cmdStop);
   EnableWindow(stop, busy);
+  ShowProgressBar(busy);
   if (busy) {
     SendDlgItemMessageA(hwnd_, IDC_prgWork, PBM_SETPOS, 0, 0);
     ShowStatus("");
@@ -302,6 +319,21 @@ void Form1::ShowStatus(const std::string& text) {
   tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(hwnd_, IDC_lblStatus));
   tool.lpszText = const_cast<char*>(text.c_str());
   SendMessageA(status_tip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void Form1::ShowProgressBar(bool show) {
+  ShowWindow(GetDlgItem(hwnd_, IDC_prgWork), show ? SW_SHOWNA : SW_HIDE);
+  PlaceStatusText();
+}
+
+void Form1::PlaceStatusText() {
+  RECT bar = ClientRect(hwnd_, IDC_prgWork);
+  RECT text = ClientRect(hwnd_, IDC_lblStatus);
+  // The bar's own style: the window itself may not be showing yet.
+  bool bar_shown = GetWindowLongA(GetDlgItem(hwnd_, IDC_prgWork), GWL_STYLE) & WS_VISIBLE;
+  text.left = bar_shown ? bar.right + status_gap_ : bar.left;
+  SetWindowPos(GetDlgItem(hwnd_, IDC_lblStatus), nullptr, text.left, text.top,
+               text.right - text.left, text.bottom - text.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::ShowOutcome() { ShowStatus(catalogue_.outcome()); }

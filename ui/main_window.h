@@ -38,6 +38,8 @@ class Form1 : public DialogWindow {
   explicit Form1(Catalogue* catalogue) : catalogue_(*catalogue) {}
 
   INT_PTR HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) override;
+  // Through the catalogue's prompt, like every other message of the window.
+  void ShowUnexpectedFailure(const std::string& text) override;
 
   // The load handler: settings, list, and the window's first state.
   void OnInitDialog();
@@ -68,6 +70,9 @@ class Form1 : public DialogWindow {
   void ShowDetails();
   // The progress row's text, whole in a tip over it when the row is too narrow for it.
   void ShowStatus(const std::string& text);
+  // The bar shows only while work runs; at rest the text takes its place in the row.
+  void ShowProgressBar(bool show);
+  void PlaceStatusText();
   void ShowOutcome();
 
   // Opens the entry editor, or brings the open one to the front.
@@ -83,6 +88,8 @@ class Form1 : public DialogWindow {
   std::unique_ptr<BackgroundWork> work_;
   AnchorLayout layout_;
   HWND status_tip_ = nullptr;
+  // Between the bar's right edge and the text while the bar shows, in pixels.
+  int status_gap_ = 0;
   WindowIcon icon_;
   // The entry editor; at most one, and its window may have closed.
   std::unique_ptr<frmEdit> editor_;

@@ -25,6 +25,8 @@ class MainWindowTest : public ::testing::Test {
     window_->set_quit_on_destroy(false);
   }
   HWND Item(int id) { return GetDlgItem(window_->hwnd(), id); }
+  // Whether a control shows once its window does.
+  static bool Shown(HWND item) { return GetWindowLongA(item, GWL_STYLE) & WS_VISIBLE; }
 
   TempFolder dir_;
   RecordingPrompt prompt_;
@@ -145,12 +147,20 @@ TEST_F(MainWindowTest, ARowPickedDuringLongWorkIsTheOneTheCommandsActOnAfterward
   WriteBytes(dir_ / "roms\\b.zeb", CrLf({"d:\\g\\B", "b.exe", "Bee", "", ""}));
   WriteBytes(dir_ / "config.cfg", CrLf({"d:\\pc games\\", dir_ / "roms\\", dir_ / "dats\\", ""}));
   Open();
+  // The bar shows only while work runs; at rest the text alone fills the row.
+  EXPECT_FALSE(Shown(Item(IDC_prgWork)));
   SelectListRow(window_->hwnd(), IDC_List1, 0);
   SendMessageA(Item(IDC_cmdMakeDat), BM_CLICK, 0, 0);
   ASSERT_TRUE(window_->busy());
+  EXPECT_TRUE(Shown(Item(IDC_prgWork)));
   // The list stays usable to look at; the click on it waits until the work is done.
   SelectListRow(window_->hwnd(), IDC_List1, 1);
   ASSERT_TRUE(FinishWork(*window_));
+  EXPECT_FALSE(Shown(Item(IDC_prgWork)));
+  RECT bar, text;
+  GetWindowRect(Item(IDC_prgWork), &bar);
+  GetWindowRect(Item(IDC_lblStatus), &text);
+  EXPECT_EQ(text.left, bar.left) << "the text takes the bar's place";
   EXPECT_EQ(WindowText(Item(IDC_lblexe)), "b.exe");
   SendMessageA(Item(IDC_cmdBlacklist), BM_CLICK, 0, 0);
   EXPECT_EQ(ReadBytes(dir_ / "roms\\b.zeb"), CrLf({"NULL", "NULL", "NULL", "NULL", "NULL"}));
