@@ -46,7 +46,8 @@ void Catalogue::GenerateZEBFiles() {
                     ? listed.message()
                     : "The games root folder \"" + root + "\" cannot be read. " + listed.message());
     LoadZEBs();
-    outcome_ = "Nothing was written: the games root folder cannot be read.";
+    outcome_ = root.empty() ? "Nothing was written: no games root folder is set."
+                            : "Nothing was written: the games root folder cannot be read.";
     return;
   }
 
@@ -65,7 +66,7 @@ void Catalogue::GenerateZEBFiles() {
         std::optional<FoundExecutable> exe = FindGameExecutable(game_folder, lister);
         std::string exe_name = exe ? TrimSpaces(exe->name) : std::string();
         if (!exe_name.empty()) {
-          GameFacts facts = ReadGameFacts(JoinPath(exe->folder, exe_name));
+          GameFacts facts = GetVersionInfo(JoinPath(exe->folder, exe_name));
           if (!facts.game_name.empty()) name = facts.game_name;
           found[i] = GameEntry{exe->folder, exe_name, name, facts.manufacturer, facts.year};
         }

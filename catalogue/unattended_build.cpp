@@ -1,6 +1,7 @@
 // The unattended build: "zeb /autoparse" rebuilds the catalogue without a user and ends.
 #include "catalogue/catalogue.h"
 #include "platform/failure_report.h"
+#include "platform/files.h"
 #include "platform/name_rules.h"
 
 namespace zeb {
@@ -13,17 +14,21 @@ bool IsUnattendedSwitch(const std::string& arguments) {
 bool Catalogue::UnattendedBuildApplies(const std::string& arguments, std::string* why_not) const {
   if (!IsUnattendedSwitch(arguments)) return false;
   // The frontend folder may be empty, the others may not.
-  std::string missing;
-  if (settings_.game_paths.empty())
-    missing = "the games root folder";
-  else if (settings_.zeb_path.empty())
-    missing = "the entry folder";
-  else if (settings_.dat_path.empty())
-    missing = "the DAT folder";
+  std::vector<std::string> missing;
+  if (settings_.game_paths.empty()) missing.push_back("the games root folder");
+  if (settings_.zeb_path.empty()) missing.push_back("the entry folder");
+  if (settings_.dat_path.empty()) missing.push_back("the DAT folder");
   if (missing.empty()) return true;
-  if (why_not != nullptr)
-    *why_not = "The unattended build did not run: " + missing +
-               " is not set in config.cfg, so the window opened instead.";
+  if (why_not == nullptr) return false;
+  std::string reason;
+  if (!AnyFileExists(SettingsFilePath())) {
+    reason = "there is no config.cfg beside zeb.exe (" + SettingsFilePath() + ")";
+  } else {
+    for (size_t i = 0; i < missing.size(); ++i)
+      reason += (i == 0 ? "" : i + 1 == missing.size() ? " and " : ", ") + missing[i];
+    reason += missing.size() == 1 ? " is not set in config.cfg" : " are not set in config.cfg";
+  }
+  *why_not = "The unattended build did not run: " + reason + ".";
   return false;
 }
 

@@ -204,6 +204,10 @@ TEST_F(ScanTest, AGamesRootThatCannotBeListedIsNamedAndNothingIsWritten) {
     // An unset root gets a plain message of its own, not a path of "".
     std::string named = root.empty() ? "No games root folder is set." : "\"" + root + "\"";
     EXPECT_NE(prompt_.messages[0].text.find(named), std::string::npos) << prompt_.messages[0].text;
+    // The progress row says the same as the box.
+    EXPECT_EQ(catalogue_.outcome(),
+              root.empty() ? "Nothing was written: no games root folder is set."
+                           : "Nothing was written: the games root folder cannot be read.");
     EXPECT_FALSE(FolderExists(dir_ / "roms")) << "the entry writer must not run";
   }
 }

@@ -197,26 +197,41 @@ TEST_F(AutoparseTest, AnEntryFolderThatCannotBeMadeEndsWithoutWaitingForAnybody)
 TEST_F(AutoparseTest, OtherCommandLinesAndMissingSettingsOpenTheWindow) {
   struct Case {
     std::string arguments;
-    Lines settings;
+    Lines settings;  // none: no config.cfg at all
+    std::string logged;
   };
   const Case cases[] = {
-      {"/autoparse x", {dir_ / "games\\", dir_ / "roms\\", dir_ / "dats\\", ""}},
-      {"/autoparse", {dir_ / "games\\", dir_ / "roms\\", "", ""}},
-      {"/autoparse", {dir_ / "games\\", "", dir_ / "dats\\", ""}},
-      {"/autoparse", {"", dir_ / "roms\\", dir_ / "dats\\", dir_ / "DK\\"}},
+      {"/autoparse x", {dir_ / "games\\", dir_ / "roms\\", dir_ / "dats\\", ""}, ""},
+      {"/autoparse",
+       {dir_ / "games\\", dir_ / "roms\\", "", ""},
+       "the DAT folder is not set in config.cfg. The window opened instead."},
+      {"/autoparse",
+       {"", "", dir_ / "dats\\", dir_ / "DK\\"},
+       "the games root folder and the entry folder are not set in config.cfg. The window "
+       "opened instead."},
+      {"/autoparse", {}, "there is no config.cfg beside zeb.exe ("},
   };
   for (const Case& c : cases) {
     Configure(c.settings);
+    if (c.settings.empty()) DeleteOneFile(dir_ / "Zeb\\config.cfg");
+    DeleteOneFile(dir_ / "Zeb\\zeb.log");
     unique_handle zeb = testing::StartWithArguments(zeb_, c.arguments, dir_ / "Zeb");
     ASSERT_TRUE(zeb);
     HWND window = testing::WaitForWindow(GetProcessId(zeb.get()), "#32770", "ZEB- Zebrine");
     EXPECT_NE(window, nullptr) << c.arguments << ": no window";
     if (window != nullptr) PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(testing::ExitStatus(zeb), 0u) << c.arguments;
-    // Nothing was built, and closing the window saved the settings.
+    // Nothing was built, closing the window saved the settings, and the log says why.
     EXPECT_FALSE(AnyFileExists(dir_ / "roms\\skyrace.zeb")) << c.arguments;
     EXPECT_FALSE(AnyFileExists(dir_ / "dats\\PC.dat")) << c.arguments;
-    EXPECT_EQ(ReadBytes(dir_ / "Zeb\\config.cfg"), CrLf(c.settings)) << c.arguments;
+    Lines saved = c.settings.empty() ? Lines{"", "", "", ""} : c.settings;
+    EXPECT_EQ(ReadBytes(dir_ / "Zeb\\config.cfg"), CrLf(saved)) << c.arguments;
+    std::string log = ReadBytes(dir_ / "Zeb\\zeb.log");
+    if (c.logged.empty())
+      EXPECT_EQ(log, "") << c.arguments;
+    else
+      EXPECT_NE(log.find("The unattended build did not run: " + c.logged), std::string::npos)
+          << log;
   }
 }
 
