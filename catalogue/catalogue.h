@@ -106,8 +106,8 @@ class Catalogue {
 
   // --- The unattended build --------------------------------------------------------------
   // True when the argument text is "/autoparse" (in any letter case) and the games root, the
-  // entry folder and the DAT folder are all set (as start-up read them). Otherwise why not,
-  // in why_not, when the switch was given.
+  // entry folder and the DAT folder are all set (as start-up read them). Otherwise, when the
+  // switch was given, why not in why_not: no config.cfg, or which settings are empty.
   bool UnattendedBuildApplies(const std::string& arguments, std::string* why_not = nullptr) const;
   // Scan, remove invalid entries, DAT file and, when its folder is set, the frontend's
   // settings file, each as its button runs it; a step that fails is reported and the next
@@ -119,13 +119,10 @@ class Catalogue {
   size_t failures_reported() const { return failures_reported_; }
 
   // --- Game facts -------------------------------------------------------------------------
-  // Names a game from the version resource of the executable at path: every fact is emptied
-  // first, so one the file cannot supply comes back empty. An unexpected failure is shown
-  // as an "Error: " message and the call returns normally.
-  void GetVersionInfo(const std::string& path);
-  const GameFacts& facts() const { return facts_; }
-  // The same facts, returned: safe to call from several threads of the scan at once.
-  GameFacts ReadGameFacts(const std::string& path);
+  // Names a game from the version resource of the executable at path. A fact the file cannot
+  // supply comes back empty. An unexpected failure is shown as an "Error: " message and the
+  // facts read so far come back. Safe to call from several threads of the scan at once.
+  GameFacts GetVersionInfo(const std::string& path);
 
   // --- Maintenance ------------------------------------------------------------------------
   // Each one asks nothing and ends with LoadZEBs. A file that cannot be deleted is passed
@@ -183,7 +180,6 @@ class Catalogue {
   unsigned rows_version_ = 0;
   int selected_ = -1;
   GameEntry details_;
-  GameFacts facts_;
 };
 
 }  // namespace zeb

@@ -36,8 +36,7 @@ void EntryEditor::Browse() {
     fields_.exe = chosen.substr(slash + 1);
     fields_.folder = chosen.substr(0, slash);
   }
-  catalogue_.GetVersionInfo(JoinPath(fields_.folder, fields_.exe));
-  const GameFacts& facts = catalogue_.facts();
+  GameFacts facts = catalogue_.GetVersionInfo(JoinPath(fields_.folder, fields_.exe));
   if (facts.game_name.empty()) return;
   fields_.name = facts.game_name;
   fields_.manufacturer = facts.manufacturer;

@@ -5,7 +5,7 @@
 
 namespace zeb {
 
-GameFacts Catalogue::ReadGameFacts(const std::string& path) {
+GameFacts Catalogue::GetVersionInfo(const std::string& path) {
   GameFacts facts;
   try {
     // One reader per file, so nothing of an earlier file can leak into these facts.
@@ -17,7 +17,5 @@ GameFacts Catalogue::ReadGameFacts(const std::string& path) {
   }
   return facts;
 }
-
-void Catalogue::GetVersionInfo(const std::string& path) { facts_ = ReadGameFacts(path); }
 
 }  // namespace zeb
