@@ -64,6 +64,9 @@ TEST(EntryFromFileLines, TellsEntryBlacklistAndTooShortApart) {
   // The marker on line 1 is enough, whatever follows and however few lines there are.
   EXPECT_EQ(EntryFromFileLines({"NULL"}).kind, EntryFileKind::kBlacklist);
   EXPECT_EQ(EntryFromFileLines({"NULL", "x.exe", "X", "", ""}).kind, EntryFileKind::kBlacklist);
+  // Only the whole line: a maker named "NULLSOFT" or a stray blank is a game.
+  EXPECT_EQ(EntryFromFileLines({"NULLSOFT", "x.exe", "X", "", ""}).kind, EntryFileKind::kEntry);
+  EXPECT_EQ(EntryFromFileLines({"NULL ", "x.exe", "X", "", ""}).kind, EntryFileKind::kEntry);
   EntryFile short_file = EntryFromFileLines({"f", "g.exe", "G"});
   EXPECT_EQ(short_file.kind, EntryFileKind::kTooShort);
   EXPECT_EQ(short_file.line_count, 3u);

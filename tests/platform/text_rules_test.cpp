@@ -53,6 +53,12 @@ TEST(NameRules, OrderIgnoresCaseAndIsTotal) {
   EXPECT_EQ(names, (Lines{"10.zeb", "9.zeb", "A.zeb", "a.zeb", "b.zeb", "C.zeb", "_x.zeb"}));
   EXPECT_TRUE(NameLess("abc", "ABCD"));
   EXPECT_FALSE(NameLess("abc", "abc"));
+  // Names that differ only in case keep one order, whichever came first.
+  EXPECT_NE(NameLess("a.zeb", "A.zeb"), NameLess("A.zeb", "a.zeb"));
+  Lines one = {"a.zeb", "B.zeb", "A.zeb", "b.zeb"}, other = {"b.zeb", "A.zeb", "B.zeb", "a.zeb"};
+  SortNames(one);
+  SortNames(other);
+  EXPECT_EQ(one, other);
 }
 
 TEST(NameRules, UpperCaseTouchesOnlyAsciiLetters) {

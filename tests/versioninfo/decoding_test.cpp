@@ -12,6 +12,8 @@ TEST(TranslationKey, LanguageThenCodePageAsEightUpperCaseDigits) {
   EXPECT_EQ(TranslationKey(0x11, 0x04, 0xB0, 0x04), "041104B0");
   EXPECT_EQ(TranslationKey(0, 0, 0, 0), "00000000");
   EXPECT_EQ(TranslationKey(0xFF, 0xFF, 0x0A, 0x00), "FFFF000A");
+  // Bytes on both sides of the step from one hexadecimal digit to two (Italian is 0x0410).
+  EXPECT_EQ(TranslationKey(0x10, 0x04, 0x0F, 0x10), "0410100F");
 }
 
 TEST(TranslationKey, LanguageAndCodePageNeedExactlyEightCharacters) {
