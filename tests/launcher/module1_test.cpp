@@ -98,6 +98,9 @@ class Module1Test : public ::testing::Test {
     EXPECT_EQ(status.wait_for(std::chrono::milliseconds(kHoldMs)), std::future_status::timeout)
         << "the routine ended while " << held << " ran";
     ASSERT_TRUE(DeleteFileA((held + ".hold").c_str()));
+    // It ran longer than a short run: its end is the end, whatever else still runs.
+    ASSERT_EQ(status.wait_for(std::chrono::seconds(20)), std::future_status::ready)
+        << "the routine went on after " << held << " ended";
     EXPECT_EQ(status.get(), kGameEnded);
   }
 
@@ -437,16 +440,14 @@ TEST_F(Module1Test, FollowsTheRealGameThatAStubStartsBelowItsFolder) {
 
 TEST_F(Module1Test, AProgramOutsideTheGameFolderThatAPlayedGameStartedHoldsNothing) {
   options_.times = kShortLook;
-  options_.times.look_at_most_ms = 60000;  // so that a wait for it would show
+  options_.times.look_at_most_ms = 60000;  // longer than ExpectToWaitFor allows
   std::string resident = dir_ / "Store\\tray.exe";
   MakeFolders(dir_ / "Store");
   AddProgram(resident);
   AddProgram(Game("sky.exe"));
   WriteBytes(resident + ".hold", "");
   WriteBytes(Game("sky.exe.start"), CrLf({"", "0", resident}));
-  DWORD start = GetTickCount();
   ExpectToWaitFor(Game("sky.exe"));
-  EXPECT_LT(GetTickCount() - start, 30000u) << "the routine waited for the resident";
   // Closing vrelo's job closed nothing.
   EXPECT_TRUE(ProgramRuns(resident));
   DeleteFileA((resident + ".hold").c_str());
