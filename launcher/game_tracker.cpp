@@ -62,13 +62,11 @@ bool GameTracker::Appeared(const SeenProcess& process, uint64_t now_ms) {
 }
 
 void GameTracker::Ended(uint32_t id, uint64_t now_ms) {
-  if (outside_.erase(id) != 0) {
-    // A client may hand the game over to another program as it ends, as a stub does: the look
-    // goes on as after the end of a short run.
-    if (outside_.empty() && looking() && !found_by_look_)
-      look_until_ms_ = std::max(look_until_ms_, now_ms + times_.look_for_ms);
-    return;
-  }
+  // A client may hand the game over to another program as it ends, as a stub does: the look
+  // goes on as after the end of a short run. (A process whose file could not be read when
+  // the job reported it is counted outside, but a look may find it to be the game.)
+  if (outside_.erase(id) != 0 && outside_.empty() && looking() && !found_by_look_)
+    look_until_ms_ = std::max(look_until_ms_, now_ms + times_.look_for_ms);
   if (running_.erase(id) == 0 || !running_.empty()) return;
   ran_ms_ += now_ms - running_since_ms_;
   if (ran_ms_ >= times_.short_run_ms) {

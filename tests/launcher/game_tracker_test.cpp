@@ -148,6 +148,17 @@ TEST(GameTracker, OnceALookHasFoundTheGameTheClientIsNotWaitedFor) {
   EXPECT_TRUE(tracker.ended());
 }
 
+TEST(GameTracker, AProgramWhoseFileWasUnknownAtFirstIsTheGameOnceALookFindsIt) {
+  GameTracker tracker(kFolder);
+  tracker.Started(1, 0);
+  EXPECT_FALSE(tracker.Appeared(Descendant(2, ""), 100));
+  tracker.Ended(1, 500);
+  ASSERT_TRUE(tracker.Appeared(Listed(2, kRealGame), 750));
+  tracker.Ended(2, 2000);  // a crash at start: the look of today, no wait for a client
+  tracker.TimePassed(12000);
+  EXPECT_TRUE(tracker.ended());
+}
+
 TEST(GameTracker, ARunOfExactlyTheShortRunCountsAsPlayed) {
   GameTracker tracker(kFolder);
   tracker.Started(1, 0);
