@@ -33,11 +33,9 @@ bool Poll(DWORD ms, const std::function<bool()>& condition, DWORD* seen_after) {
 ::testing::AssertionResult NotWithin(DWORD while_ms, const std::string& what,
                                      const std::function<bool()>& happened) {
   DWORD after = 0;
-  if (!Poll(while_ms, happened, &after) || after >= while_ms)
-    return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << what << " after " << after
-                                       << " ms, which must not happen within " << while_ms
-                                       << " ms";
+  if (!Poll(while_ms, happened, &after) || after >= while_ms) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << what << " after " << after << " ms, which must not happen within " << while_ms << " ms";
 }
 
 }  // namespace zeb::testing
