@@ -10,12 +10,14 @@
 
 namespace {
 
-// The tests' way to shorten the look for a hand-off of the real program, so that a test of a
-// store client that starts the game after a minute need not wait that minute. A frontend
-// never sets it.
+#ifdef ZEB_SHORT_LOOK
+// vrelo_short_look.exe, which only the tests build and run: the same program, whose look for
+// a hand-off takes shorter times from this variable, so that a test of a store client that
+// starts the game after a minute need not wait that minute. The vrelo.exe that users get
+// reads no environment variable.
 constexpr char kTestTimesVariable[] = "ZEBRINE_TEST_HAND_OFF_MS";
 
-zeb::PlayOptions OptionsFromEnvironment() {
+zeb::PlayOptions Options() {
   zeb::PlayOptions options;
   char text[96];
   DWORD length = GetEnvironmentVariableA(kTestTimesVariable, text, sizeof text);
@@ -23,6 +25,9 @@ zeb::PlayOptions OptionsFromEnvironment() {
     zeb::ReadHandOffTimes(std::string_view(text, length), &options.times);
   return options;
 }
+#else
+zeb::PlayOptions Options() { return {}; }
+#endif
 
 }  // namespace
 
@@ -31,8 +36,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   int status = zeb::kFailed;
   // A failure that nothing expects is shown, and vrelo ends with the failure status.
   zeb::RunReportingFailures(prompt, zeb::kVreloTitle, [&] {
-    status = zeb::Module1(zeb::ProgramArguments(), zeb::ProgramFolder(), prompt,
-                          OptionsFromEnvironment());
+    status = zeb::Module1(zeb::ProgramArguments(), zeb::ProgramFolder(), prompt, Options());
   });
   return status;
 }
