@@ -43,10 +43,12 @@ std::string ImagePath(HANDLE process) {
 }
 
 // The program file of a process the job has just reported. A process that has only just
-// been made may not tell it yet (Wine tells it once the new process has started up): ask
-// again for a moment, before any later message (its parent's end, say) is taken.
+// been made may not tell it yet (Wine tells it once the new process has started up, which
+// takes more than a second on a busy machine): ask again while it runs, before any later
+// message (its parent's end, say) is taken, so that the game is never taken for a program
+// outside its folder.
 std::string NewProcessImagePath(HANDLE process) {
-  constexpr int kTries = 100;
+  constexpr int kTries = 1000;
   constexpr DWORD kPauseMs = 10;
   std::string path = ImagePath(process);
   for (int i = 0; path.empty() && i < kTries; ++i) {
@@ -146,6 +148,8 @@ class GameWatch {
         if (key == kEndedKey) {
           tracker.Ended(id, now);
         } else if (key == kJobKey && message == JOB_OBJECT_MSG_NEW_PROCESS) {
+          // Every descendant goes to the tracker, also one outside the game folder (a store
+          // client the game woke): the job reports its end as well, so no handle is kept.
           unique_handle process = OpenToWatch(id);
           if (process) tracker.Appeared({id, NewProcessImagePath(process.get()), true, false}, now);
         } else if (key == kJobKey && (message == JOB_OBJECT_MSG_EXIT_PROCESS ||

@@ -15,8 +15,9 @@ namespace zeb {
 
 // How vrelo starts the game and how long it looks for a hand-off. A test replaces the
 // ordinary start to answer as Windows answers for a program whose manifest asks for
-// administrator rights (Wine grants them and never does), and shortens the look where a game
-// that ends at once is not what it tests.
+// administrator rights (Wine grants them and never does), and shortens the look for a
+// hand-off where its real length is not what it tests (vrelo_short_look.exe, a build of
+// vrelo for the tests only, takes shorter times from the variable ZEBRINE_TEST_HAND_OFF_MS).
 struct PlayOptions {
   Status (*ordinary)(const ProgramStart&, DWORD, StartedProcess*, DWORD*) = StartProcess;
   Status (*elevated)(const ProgramStart&, StartedProcess*) = StartElevated;

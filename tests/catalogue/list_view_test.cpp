@@ -190,7 +190,7 @@ TEST_F(CatalogueTest, DoubleClickStartsTheGameInItsFolderAndLeavesOursAlone) {
   }
 
   std::string record = dir_ / "games\\Sky\\sky.exe.record";
-  for (int i = 0; i < 500 && !AnyFileExists(record); ++i) Sleep(20);
+  ASSERT_TRUE(testing::WaitForFile(record));
   EXPECT_EQ(ReadBytes(record),
             CrLf({"sky.exe", dir_ / "games\\Sky", dir_ / "games\\Sky\\sky.exe"}));
   EXPECT_EQ(ReadBytes(dir_ / "games\\Sky\\sky.exe.show"), "1\r\n");  // shown normally

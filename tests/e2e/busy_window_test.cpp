@@ -10,6 +10,7 @@
 #include "platform/listing.h"
 #include "tests/support/processes.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/wait.h"
 #include "ui/resource.h"
 
 namespace zeb::testing {
@@ -46,15 +47,12 @@ class BusyWindowTest : public ::testing::Test {
   int Position() { return static_cast<int>(SendMessageA(Item(IDC_prgWork), PBM_GETPOS, 0, 0)); }
   bool Busy() { return IsWindowEnabled(Item(IDC_cmdStop)) != 0; }
   // Waits until the work has begun (the Cancel button is enabled) and made some progress.
-  bool WaitForProgress() {
-    for (int i = 0; i < 3000; ++i, Sleep(10))
-      if (Busy() && Position() > 0) return true;
-    return false;
+  ::testing::AssertionResult WaitForProgress() {
+    return WaitUntil("the work to begin and move the bar",
+                     [&] { return Busy() && Position() > 0; });
   }
-  bool WaitUntilIdle() {
-    for (int i = 0; i < 6000; ++i, Sleep(10))
-      if (!Busy()) return true;
-    return false;
+  ::testing::AssertionResult WaitUntilIdle() {
+    return WaitUntil("the work to end", [&] { return !Busy(); });
   }
   void SetField(int id, const std::string& text) {
     SendMessageA(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -84,14 +82,15 @@ TEST_F(BusyWindowTest, AnswersShowsProgressAndLetsNoOtherCommandThrough) {
   EXPECT_FALSE(IsWindowEnabled(Item(IDC_txtZEBpath)));
   // A click that reaches the disabled button anyway must not run, now or afterwards.
   Click(IDC_cmdClear);
+  // Asked while the scan runs: does the window answer, how far has the bar come.
   int tries = 0, unanswered = 0, first = Position(), last = first;
-  while (Busy() && tries < 5000) {
+  EXPECT_TRUE(WaitUntil("the scan to end", [&] {
+    if (!Busy()) return true;
     ++tries;
     if (!Answers()) ++unanswered;
     last = std::max(last, Position());
-    Sleep(10);
-  }
-  EXPECT_FALSE(Busy()) << "the scan did not end";
+    return false;
+  }));
   EXPECT_GT(tries, 5) << "the scan ended before the window could be watched";
   EXPECT_EQ(unanswered, 0) << "of " << tries << " tries";
   EXPECT_GT(last, first) << "the progress bar did not move";

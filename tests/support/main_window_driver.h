@@ -3,23 +3,21 @@
 // window's thread (the test's) takes the messages.
 #include <windows.h>
 
+#include "tests/support/wait.h"
 #include "ui/main_window.h"
 
 namespace zeb::testing {
 
-// Takes the thread's messages until the window's long work has ended; false after a minute.
-inline bool FinishWork(const Form1& window) {
-  DWORD start = GetTickCount();
-  while (window.busy()) {
-    if (GetTickCount() - start > 60000) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+// Takes the thread's messages until the window's long work has ended; fails after a minute.
+inline ::testing::AssertionResult FinishWork(const Form1& window) {
+  return WaitUntil("the window's work to end", [&] {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
       TranslateMessage(&message);
       DispatchMessageA(&message);
     }
-  }
-  return true;
+    return !window.busy();
+  });
 }
 
 }  // namespace zeb::testing

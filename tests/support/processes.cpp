@@ -90,21 +90,24 @@ ProcessActivity ActivityOf(const unique_handle& process, const std::string& comm
   return activity;
 }
 
-bool ProgramRuns(const std::string& path) {
+unique_handle FindProgram(const std::string& path) {
   unique_hfile snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
   PROCESSENTRY32 entry = {};
   entry.dwSize = sizeof entry;
   for (BOOL more = Process32First(snapshot.get(), &entry); more;
        more = Process32Next(snapshot.get(), &entry)) {
     unique_handle process(
-        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID));
+        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, entry.th32ProcessID));
     char image[MAX_PATH * 4];
     DWORD size = sizeof image;
     if (process && QueryFullProcessImageNameA(process.get(), 0, image, &size) &&
-        UpperCase(std::string(image, size)) == UpperCase(path))
-      return true;
+        UpperCase(std::string(image, size)) == UpperCase(path) &&
+        WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT)
+      return process;
   }
-  return false;
+  return unique_handle();
 }
+
+bool ProgramRuns(const std::string& path) { return static_cast<bool>(FindProgram(path)); }
 
 }  // namespace zeb::testing

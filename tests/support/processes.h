@@ -40,6 +40,10 @@ struct ProcessActivity {
 // the process whose command line is command_line; elsewhere the processor time alone.
 ProcessActivity ActivityOf(const unique_handle& process, const std::string& command_line);
 
+// A running process of the program file at path, opened for waiting on (empty when none
+// runs), so a test can see when a program it did not start itself ends.
+unique_handle FindProgram(const std::string& path);
+
 // True while a process runs the program file at path.
 bool ProgramRuns(const std::string& path);
 

@@ -8,6 +8,7 @@
 
 #include "platform/files.h"
 #include "platform/program_info.h"
+#include "tests/support/wait.h"
 
 namespace zeb::testing {
 
@@ -112,13 +113,11 @@ void CopyFileOrFail(const std::string& from, const std::string& to) {
     Fail("cannot copy " + from + " to " + to);
 }
 
-bool WaitForFile(const std::string& path, unsigned long timeout_ms) {
-  DWORD start = GetTickCount();
-  while (GetFileAttributesW(WidePath(path).c_str()) == INVALID_FILE_ATTRIBUTES) {
-    if (GetTickCount() - start > timeout_ms) return false;
-    Sleep(20);
-  }
-  return true;
+::testing::AssertionResult WaitForFile(const std::string& path, unsigned long timeout_ms) {
+  return WaitUntil(
+      path + " to exist",
+      [&] { return GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES; },
+      timeout_ms);
 }
 
 std::vector<std::string> AllFiles(const std::string& folder) {

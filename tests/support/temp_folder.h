@@ -1,6 +1,8 @@
 #pragma once
 // A fresh folder under the system's temporary folder, removed with everything in it at the
 // end of the test, and small helpers for the files and folders that tests make and check.
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -49,8 +51,9 @@ std::string BuiltProgram(const std::string& relative_path);
 // Copies a file, replacing the target.
 void CopyFileOrFail(const std::string& from, const std::string& to);
 
-// Waits until a file exists at path (another process writes it); false after the time-out.
-bool WaitForFile(const std::string& path, unsigned long timeout_ms = 20000);
+// Waits until a file exists at path (another process writes it); fails after the time-out,
+// naming the file.
+::testing::AssertionResult WaitForFile(const std::string& path, unsigned long timeout_ms = 20000);
 
 // Every name in a folder (hidden and system files and sub-folders too), sorted by bytes.
 std::vector<std::string> AllFiles(const std::string& folder);

@@ -1,5 +1,7 @@
 #include "tests/support/window_lookup.h"
 
+#include "tests/support/wait.h"
+
 namespace zeb::testing {
 
 namespace {
@@ -73,13 +75,15 @@ std::string StaticTexts(HWND window) {
 
 HWND WaitForWindow(DWORD process_id, const std::string& class_name, const std::string& caption,
                    DWORD timeout_ms) {
-  DWORD start = GetTickCount();
-  for (;;) {
-    WindowSearch search = {process_id, class_name, caption, nullptr};
-    EnumWindows(CheckWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr || GetTickCount() - start > timeout_ms) return search.found;
-    Sleep(50);
-  }
+  WindowSearch search = {process_id, class_name, caption, nullptr};
+  WaitUntil(
+      "a window of class " + class_name,
+      [&] {
+        EnumWindows(CheckWindow, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+      },
+      timeout_ms);
+  return search.found;
 }
 
 }  // namespace zeb::testing

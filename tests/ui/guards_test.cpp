@@ -10,6 +10,7 @@
 #include "platform/failure_report.h"
 #include "ui/background_work.h"
 #include "ui/dialog_window.h"
+#include "tests/support/wait.h"
 #include "ui/resource.h"
 
 namespace zeb::testing {
@@ -39,15 +40,13 @@ class FailingDialog : public DialogWindow {
   void ShowUnexpectedFailure(const std::string& text) override { shown.push_back(text); }
 };
 
-// Takes the thread's messages until the work has said it ended; false after a minute.
-bool TakeMessagesUntilWorkDone(const FailingDialog& window, int count) {
-  for (DWORD start = GetTickCount(); window.work_done < count;) {
-    if (GetTickCount() - start > 60000) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+// Takes the thread's messages until the work has said it ended count times.
+::testing::AssertionResult TakeMessagesUntilWorkDone(const FailingDialog& window, int count) {
+  return WaitUntil("the work to say it ended", [&] {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-  }
-  return true;
+    return window.work_done >= count;
+  });
 }
 
 TEST(WindowGuard, AFailingHandlerIsShownAndTheWindowGoesOn) {
@@ -68,7 +67,7 @@ TEST(WorkThreadGuard, AFailureEscapingTheWorkReachesTheWindowAndTheWorkStillEnds
   ASSERT_TRUE(window.Open());
   BackgroundWork work(window.hwnd());
   ASSERT_TRUE(work.Start([] { throw std::bad_alloc(); }));
-  ASSERT_TRUE(TakeMessagesUntilWorkDone(window, 1)) << "the failed work never said it ended";
+  ASSERT_TRUE(TakeMessagesUntilWorkDone(window, 1));
   std::exception_ptr failure = work.Finish();
   ASSERT_TRUE(failure);
   EXPECT_EQ(UnexpectedFailureText(failure), "Error: Not enough memory (14)");
