@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "platform/failure_report.h"
+#include "tests/support/wait.h"
 #include "ui/background_work.h"
 #include "ui/dialog_window.h"
-#include "tests/support/wait.h"
 #include "ui/resource.h"
 
 namespace zeb::testing {
