@@ -226,6 +226,12 @@ std::string XmlNode::Text() const {
   return text;
 }
 
+std::string XmlNode::Xml() const {
+  Bstr xml;
+  Check(node_->get_xml(xml.out()), "read a node");
+  return xml.Utf8();
+}
+
 void XmlNode::SetText(std::string_view text) {
   Bstr value(text);
   Check(node_->put_text(value.get()), "change a text");

@@ -61,6 +61,8 @@ class XmlNode {
   std::string Name() const;
   // The text inside (for a processing instruction: what follows its name).
   std::string Text() const;
+  // The node as XML text, with everything inside it.
+  std::string Xml() const;
   // Replaces everything inside the element with this text.
   void SetText(std::string_view text);
   // The first child element of that name, or none.

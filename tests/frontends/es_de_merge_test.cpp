@@ -5,7 +5,7 @@
 #include <string>
 
 #include "frontends/es_de.h"
-#include "frontends/xml_document.h"
+#include "tests/frontends/es_de_samples.h"
 
 namespace zeb::testing {
 namespace {
@@ -18,53 +18,6 @@ std::string WithCrLf(const std::string& text) {
   }
   return result;
 }
-
-FrontendCatalogue Catalogue() {
-  FrontendCatalogue catalogue;
-  catalogue.program_folder = "C:\\Zebrine";
-  catalogue.entry_folder = "D:\\Zebrine\\entries";
-  catalogue.games = {
-      {"skyrace.zeb", {"D:\\Games\\Sky", "skyrace.exe", "Sky Race", "Example Games", "1999"}},
-      {"Tanks.zeb", {"D:\\Games\\Tanks", "tanks.exe", "Tank Battle", " Iron Works ", "199x"}},
-      {"maze.zeb",
-       {"D:\\Games\\Maze", "maze.exe", "Maze & <Runner> \"\xC3\xA9\xE2\x84\xA2\"", "Lab;yrinth",
-        "2003"}},
-  };
-  return catalogue;
-}
-
-// A gamelist as ES-DE writes it (tabs, LF), after some play: counts, a favourite, a hidden
-// game, a tag zeb does not know, attributes, a folder entry and a game whose entry is gone.
-const std::string kPlayedGamelist =
-    "<?xml version=\"1.0\"?>\n"
-    "<gameList>\n"
-    "\t<game>\n"
-    "\t\t<path>./skyrace.zeb</path>\n"
-    "\t\t<name>Sky Race</name>\n"
-    "\t\t<desc>Fly &amp; race.</desc>\n"
-    "\t\t<rating>0.8</rating>\n"
-    "\t\t<developer>Example Games</developer>\n"
-    "\t\t<playcount>7</playcount>\n"
-    "\t\t<lastplayed>20240301T201500</lastplayed>\n"
-    "\t\t<favorite>true</favorite>\n"
-    "\t</game>\n"
-    "\t<game>\n"
-    "\t\t<path>./tanks.zeb</path>\n"
-    "\t\t<name>tanks</name>\n"
-    "\t\t<hidden>true</hidden>\n"
-    "\t\t<playcount>2</playcount>\n"
-    "\t\t<controller>xbox360</controller>\n"
-    "\t</game>\n"
-    "\t<game id=\"5\" source=\"ScreenScraper\">\n"
-    "\t\t<path>./gone.zeb</path>\n"
-    "\t\t<name>Gone \xC3\xA9</name>\n"
-    "\t\t<playcount>12</playcount>\n"
-    "\t</game>\n"
-    "\t<folder>\n"
-    "\t\t<path>./extras</path>\n"
-    "\t\t<name>Extras</name>\n"
-    "\t</folder>\n"
-    "</gameList>\n";
 
 // The same after zeb's merge: Sky Race gets its release date, tanks its name and developer
 // (its year is no plain year, so no date), Maze is added; nothing else changes.
@@ -112,17 +65,17 @@ TEST(EsDeMergeTest, AGamelistEsDeWroteKeepsEveryByteZebDidNotChange) {
     std::string played = crlf ? WithCrLf(kPlayedGamelist) : kPlayedGamelist;
     std::string expected = crlf ? WithCrLf(kMergedGamelist) : kMergedGamelist;
     std::string merged;
-    ASSERT_TRUE(MergeEsDeGamelist(played, Catalogue(), &merged).ok());
+    ASSERT_TRUE(MergeEsDeGamelist(played, SampleCatalogue(), &merged).ok());
     EXPECT_EQ(merged, expected) << (crlf ? "CR LF" : "LF");
     // A second run finds nothing to change.
     std::string again;
-    ASSERT_TRUE(MergeEsDeGamelist(merged, Catalogue(), &again).ok());
+    ASSERT_TRUE(MergeEsDeGamelist(merged, SampleCatalogue(), &again).ok());
     EXPECT_EQ(again, expected) << (crlf ? "CR LF" : "LF");
   }
 }
 
 TEST(EsDeMergeTest, ANewGamelistListsEveryGameAsEsDeWouldWriteIt) {
-  FrontendCatalogue catalogue = Catalogue();
+  FrontendCatalogue catalogue = SampleCatalogue();
   catalogue.games.resize(1);
   std::string made;
   ASSERT_TRUE(MergeEsDeGamelist("", catalogue, &made).ok());
@@ -133,19 +86,6 @@ TEST(EsDeMergeTest, ANewGamelistListsEveryGameAsEsDeWouldWriteIt) {
 }
 
 TEST(EsDeMergeTest, TheSystemIsAddedBesideTheUsersAndLaterOnlyItsOwnValuesChange) {
-  // A systems file the user wrote by hand: CR LF, four blanks, a comment, another system.
-  const std::string users =
-      "<?xml version=\"1.0\"?>\r\n"
-      "<!-- My systems -->\r\n"
-      "<systemList>\r\n"
-      "    <system>\r\n"
-      "        <name>dos</name>\r\n"
-      "        <fullname>DOS &amp; more</fullname>\r\n"
-      "        <path>%ROMPATH%/dos</path>\r\n"
-      "        <extension>.bat .BAT</extension>\r\n"
-      "        <command label=\"DOSBox\">%EMULATOR_DOSBOX-X% %ROM%</command>\r\n"
-      "    </system>\r\n"
-      "</systemList>\r\n";
   const std::string ours =
       "    <system>\r\n"
       "        <name>zebrine</name>\r\n"
@@ -157,14 +97,14 @@ TEST(EsDeMergeTest, TheSystemIsAddedBesideTheUsersAndLaterOnlyItsOwnValuesChange
       "        <theme>windows</theme>\r\n"
       "    </system>\r\n";
   std::string merged;
-  ASSERT_TRUE(MergeEsDeSystems(users, Catalogue(), &merged).ok());
-  size_t end = users.rfind("</systemList>");
-  EXPECT_EQ(merged, users.substr(0, end) + ours + "</systemList>\r\n");
+  ASSERT_TRUE(MergeEsDeSystems(kUsersSystems, SampleCatalogue(), &merged).ok());
+  size_t end = kUsersSystems.rfind("</systemList>");
+  EXPECT_EQ(merged, kUsersSystems.substr(0, end) + ours + "</systemList>\r\n");
 
   // The user gave the system a theme of their own; zeb moves to another entry folder.
   std::string themed = merged;
   themed.replace(themed.find("<theme>windows"), 14, "<theme>pcgames");
-  FrontendCatalogue moved = Catalogue();
+  FrontendCatalogue moved = SampleCatalogue();
   moved.entry_folder = "E:\\Spiele & Co";
   moved.program_folder = "E:\\Zeb";
   std::string remerged;
@@ -189,7 +129,7 @@ TEST(EsDeMergeTest, WhatIsNoXmlOrNoListOfThatKindIsRefusedSayingWhy) {
   };
   for (const Case& c : cases) {
     std::string merged = "untouched";
-    Status status = MergeEsDeGamelist(c.bytes, Catalogue(), &merged);
+    Status status = MergeEsDeGamelist(c.bytes, SampleCatalogue(), &merged);
     EXPECT_FALSE(status.ok()) << c.bytes;
     EXPECT_NE(status.message().find(c.why), std::string::npos) << status.message();
     EXPECT_EQ(merged, "untouched");
