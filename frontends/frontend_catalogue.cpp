@@ -44,8 +44,20 @@ std::string EntryStem(std::string_view file_name) {
   return std::string(file_name.substr(0, file_name.size() - kEntryExtension.size()));
 }
 
+namespace {
+
+// The text with every control character as a blank, and no blanks around it.
+std::string CleanText(std::string_view text) {
+  std::string clean(text);
+  for (char& c : clean)
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = ' ';
+  return TrimSpaces(clean);
+}
+
+}  // namespace
+
 std::string GameTitle(const FrontendGame& game) {
-  std::string name = TrimSpaces(game.entry.name);
+  std::string name = CleanText(game.entry.name);
   return name.empty() ? EntryStem(game.file_name) : name;
 }
 
@@ -56,7 +68,7 @@ std::string ReleaseYear(const GameEntry& entry) {
   return plain ? year : std::string();
 }
 
-std::string Developer(const GameEntry& entry) { return TrimSpaces(entry.manufacturer); }
+std::string Developer(const GameEntry& entry) { return CleanText(entry.manufacturer); }
 
 std::string Quoted(std::string_view text) {
   std::string quoted;

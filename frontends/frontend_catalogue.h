@@ -65,13 +65,14 @@ std::string EntryStem(std::string_view file_name);
 
 // The name a frontend shows: the entry's game name without blanks around it, or, when it has
 // none, the entry file's name without ".zeb" (a frontend shows no game without a name).
+// Control characters (only a damaged entry file holds them; XML cannot) become blanks.
 std::string GameTitle(const FrontendGame& game);
 
 // The entry's year when it is a plain four-digit year (blanks around it are dropped); empty
 // otherwise ("199x", "1995-1998", "c. 2001"), so that no frontend shows a wrong date.
 std::string ReleaseYear(const GameEntry& entry);
 
-// The entry's manufacturer without blanks around it.
+// The entry's manufacturer without blanks around it, control characters as blanks.
 std::string Developer(const GameEntry& entry);
 
 // The text in double quotes.

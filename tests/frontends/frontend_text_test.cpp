@@ -145,6 +145,16 @@ TEST(FrontendTextTest, OnlyAPlainYearBecomesADate) {
   }
 }
 
+TEST(FrontendTextTest, ADamagedEntrysControlCharactersBecomeBlanks) {
+  FrontendGame game{"x.zeb",
+                    {"", "", std::string("\x01Sky\tRace\x7F\0", 11),
+                     "A\x1B"
+                     "B",
+                     ""}};
+  EXPECT_EQ(GameTitle(game), "Sky Race");
+  EXPECT_EQ(Developer(game.entry), "A B");
+}
+
 TEST(FrontendTextTest, AGamelistPathMatchesTheEntryFileItNames) {
   const std::string folder = "D:\\Zebrine\\entries";
   std::string key = EsDeGameKey(EsDeGamePath({"Sky.zeb", {}}), folder);
