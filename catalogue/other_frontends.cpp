@@ -66,9 +66,16 @@ void Catalogue::WriteOtherFrontends() {
     outcome_ = "No frontend written";
     return;
   }
-  FrontendCatalogue catalogue;
-  catalogue.program_folder = WithoutTrailingSeparator(AbsolutePath(program_folder_));
-  catalogue.entry_folder = WithoutTrailingSeparator(WithTrailingSeparator(listing.folder));
+  // What each frontend's folder holds is read while the entries are.
+  std::vector<FrontendTarget> targets;
+  for (FrontendKind kind : kFrontendKinds) {
+    const std::string& setting = frontend_folders_[kind];
+    if (!setting.empty())
+      targets.push_back({kind, WithTrailingSeparator(AbsolutePath(SettingFolder(setting)))});
+  }
+  FrontendWriter writer(WithoutTrailingSeparator(AbsolutePath(program_folder_)),
+                        WithoutTrailingSeparator(WithTrailingSeparator(listing.folder)), targets);
+  std::vector<FrontendGame> games;
   for (size_t i = 0; i < listing.names.size(); ++i) {
     const std::string& name = listing.names[i];
     if (progress_->StopRequested()) {
@@ -79,24 +86,21 @@ void Catalogue::WriteOtherFrontends() {
     // Blacklist entries and files that are no entries never reach a frontend.
     if (!HasEntryExtension(name)) continue;
     EntryFile file = ReadEntryFile(JoinPath(listing.folder, name));
-    if (IsStartableEntry(file)) catalogue.games.push_back({name, file.entry});
+    if (IsStartableEntry(file)) games.push_back({name, file.entry});
   }
+  Step("Writing the frontends' files", 0, targets.size(), "");
+  std::vector<FrontendWrite> results = writer.Write(games);
 
-  FrontendWriter writer(catalogue);
   std::string outcome;
-  for (FrontendKind kind : kFrontendKinds) {
-    const std::string& setting = frontend_folders_[kind];
-    if (setting.empty()) continue;
-    std::string name = FrontendName(kind);
-    std::string folder = WithTrailingSeparator(AbsolutePath(SettingFolder(setting)));
-    Step("Writing", static_cast<size_t>(kind) + 1, kFrontendKinds.size(), name);
-    FrontendWrite written = writer.Write(kind, folder);
+  for (size_t i = 0; i < targets.size(); ++i) {
+    std::string name = FrontendName(targets[i].kind);
+    const FrontendWrite& written = results[i];
     std::string result;
     if (written.status.ok()) {
       result = GamesText(written.games);
       if (written.left_out > 0) result += ", " + CountText(written.left_out) + " left out";
       std::lock_guard<std::recursive_mutex> lock(report_mutex_);
-      prompt_->Note(name + ": " + result + " written to " + folder);
+      prompt_->Note(name + ": " + result + " written to " + targets[i].folder);
     } else {
       result = written.failure;
       ShowMessage(written.status.message());

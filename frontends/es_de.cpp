@@ -113,11 +113,6 @@ Status LoadDocument(XmlDocument& document, std::string_view bytes, std::string_v
   return Status::Ok();
 }
 
-std::string Finish(XmlDocument& document, std::string_view original) {
-  DeclareUtf8(document);
-  return KeepLayout(original, document.Save());
-}
-
 // The first child elements of a game that zeb reads or writes.
 struct GameNodes {
   XmlNode game, path, name, developer, releasedate;
@@ -126,13 +121,12 @@ struct GameNodes {
 GameNodes NodesOf(const XmlNode& game) {
   GameNodes nodes{game, {}, {}, {}, {}};
   for (XmlNode child = game.FirstChild(); child; child = child.NextSibling()) {
-    // One call per child: elements have plain names, every other node a "#" name.
-    std::string name = child.Name();
-    XmlNode* slot = name == "path"          ? &nodes.path
-                    : name == "name"        ? &nodes.name
-                    : name == "developer"   ? &nodes.developer
-                    : name == "releasedate" ? &nodes.releasedate
-                                            : nullptr;
+    std::wstring name = child.ElementName();
+    XmlNode* slot = name == L"path"          ? &nodes.path
+                    : name == L"name"        ? &nodes.name
+                    : name == L"developer"   ? &nodes.developer
+                    : name == L"releasedate" ? &nodes.releasedate
+                                             : nullptr;
     if (slot != nullptr && !*slot) *slot = child;
   }
   return nodes;
@@ -151,107 +145,153 @@ std::vector<std::pair<const char*, std::string>> GameFields(const FrontendGame& 
 
 }  // namespace
 
-Status MergeEsDeSystems(std::string_view existing, const FrontendCatalogue& catalogue,
-                        std::string* merged) {
-  ComScope com;
-  std::string_view original = existing.empty() ? kNewSystems : existing;
+struct EsDeFile::Parsed {
+  std::string original;
+  XmlDocument document;
+  // The gamelist's games, by the file they name; the first of each counts.
+  std::unordered_map<std::string, GameNodes> listed;
+};
+
+EsDeFile::EsDeFile(Kind kind) : kind_(kind) {}
+
+EsDeFile::~EsDeFile() = default;
+
+Status EsDeFile::Load(std::string_view existing, std::string_view entry_folder) {
+  parsed_.reset();
   try {
-    XmlDocument document;
-    Status loaded = LoadDocument(document, original, "systemList");
+    auto parsed = std::make_unique<Parsed>();
+    bool systems = kind_ == Kind::kSystems;
+    parsed->original = existing.empty() ? (systems ? kNewSystems : kNewGamelist) : existing;
+    Status loaded =
+        LoadDocument(parsed->document, parsed->original, systems ? "systemList" : "gameList");
     if (!loaded.ok()) return loaded;
-    XmlNode root = document.Root();
-    Indentation indentation(document, "  ");
-    XmlNode system;
-    for (XmlNode child = root.FirstChild(); child && !system; child = child.NextSibling()) {
-      if (child.Name() != "system") continue;
-      XmlNode name = child.ChildElement("name");
-      if (name && TrimSpaces(name.Text()) == kEsDeSystemName) system = child;
+    if (!systems) {
+      XmlNode root = parsed->document.Root();
+      for (XmlNode child = root.FirstChild(); child; child = child.NextSibling()) {
+        if (!child.IsElementNamed("game")) continue;
+        GameNodes nodes = NodesOf(child);
+        if (nodes.path)
+          parsed->listed.try_emplace(EsDeGameKey(nodes.path.Text(), entry_folder),
+                                     std::move(nodes));
+      }
     }
-    if (!system) {
-      system = document.NewElement("system");
-      indentation.Append(root, system);
-      SetChildText(document, indentation, system, XmlNode(), "name", kEsDeSystemName);
-    }
-    auto set = [&](std::string_view name, std::string_view text) {
-      SetChildText(document, indentation, system, system.ChildElement(name), name, text);
-    };
-    set("fullname", kEsDeFullName);
-    set("path", catalogue.entry_folder);
-    set("extension", kEntryExtension);
-    set("command", EsDeCommand(catalogue));
-    // How ES-DE shows the system is the user's to change.
-    for (auto [name, text] : {std::pair{"platform", kEsDePlatform}, {"theme", kEsDeTheme}})
-      if (!system.ChildElement(name)) set(name, text);
-    *merged = Finish(document, original);
+    parsed_ = std::move(parsed);
     return Status::Ok();
   } catch (const XmlError& error) {
     return Status::Error(error.what());
   }
 }
 
-Status MergeEsDeGamelist(std::string_view existing, const FrontendCatalogue& catalogue,
-                         std::string* merged) {
-  ComScope com;
-  std::string_view original = existing.empty() ? kNewGamelist : existing;
-  try {
-    XmlDocument document;
-    Status loaded = LoadDocument(document, original, "gameList");
-    if (!loaded.ok()) return loaded;
-    XmlNode root = document.Root();
-    Indentation indentation(document, "\t");
+namespace {
 
-    // The games listed already, by the file they name; the first of each counts.
-    std::unordered_map<std::string, GameNodes> listed;
-    for (XmlNode child = root.FirstChild(); child; child = child.NextSibling()) {
-      if (child.Name() != "game") continue;
-      GameNodes nodes = NodesOf(child);
-      if (nodes.path)
-        listed.try_emplace(EsDeGameKey(nodes.path.Text(), catalogue.entry_folder), nodes);
-    }
+void MergeSystem(XmlDocument& document, const FrontendCatalogue& catalogue) {
+  XmlNode root = document.Root();
+  Indentation indentation(document, "  ");
+  XmlNode system;
+  for (XmlNode child = root.FirstChild(); child && !system; child = child.NextSibling()) {
+    if (!child.IsElementNamed("system")) continue;
+    XmlNode name = child.ChildElement("name");
+    if (name && TrimSpaces(name.Text()) == kEsDeSystemName) system = child;
+  }
+  if (!system) {
+    system = document.NewElement("system");
+    indentation.Append(root, system);
+    SetChildText(document, indentation, system, XmlNode(), "name", kEsDeSystemName);
+  }
+  auto set = [&](std::string_view name, std::string_view text) {
+    SetChildText(document, indentation, system, system.ChildElement(name), name, text);
+  };
+  set("fullname", kEsDeFullName);
+  set("path", catalogue.entry_folder);
+  set("extension", kEntryExtension);
+  set("command", EsDeCommand(catalogue));
+  // How ES-DE shows the system is the user's to change.
+  for (auto [name, text] : {std::pair{"platform", kEsDePlatform}, {"theme", kEsDeTheme}})
+    if (!system.ChildElement(name)) set(name, text);
+}
 
-    // New games go before the white space that closes the list, indented like the others.
-    std::string game_indent = indentation.ChildIndent(root);
-    std::string field_indent = game_indent.empty() ? "" : game_indent + indentation.unit();
-    XmlNode closing = root.LastChild();
-    if (closing && !closing.IsWhitespace()) closing = XmlNode();
-    bool empty_list = !root.FirstChild();
+void MergeGames(XmlDocument& document, const std::unordered_map<std::string, GameNodes>& listed,
+                const FrontendCatalogue& catalogue) {
+  XmlNode root = document.Root();
+  Indentation indentation(document, "\t");
+  // New games go before the white space that closes the list, indented like the others.
+  std::string game_indent = indentation.ChildIndent(root);
+  std::string field_indent = game_indent.empty() ? "" : game_indent + indentation.unit();
+  XmlNode closing = root.LastChild();
+  if (closing && !closing.IsWhitespace()) closing = XmlNode();
+  bool empty_list = !root.FirstChild();
 
-    for (const FrontendGame& game : catalogue.games) {
-      auto found = listed.find(EsDeGameKey(EsDeGamePath(game), catalogue.entry_folder));
-      if (found != listed.end()) {
-        const GameNodes& nodes = found->second;
-        for (auto& [name, text] : GameFields(game)) {
-          std::string_view field = name;
-          if (field == "path") continue;
-          XmlNode node = field == "name"        ? nodes.name
-                         : field == "developer" ? nodes.developer
-                                                : nodes.releasedate;
-          SetChildText(document, indentation, nodes.game, node, field, text);
-        }
-        continue;
-      }
-      if (empty_list && !game_indent.empty()) {
-        // "<gameList/>": the line end before "</gameList>" comes first.
-        closing = document.NewText(indentation.Before(root));
-        document.InsertBefore(root, closing, XmlNode());
-        empty_list = false;
-      }
-      XmlNode element = document.NewElement("game");
+  for (const FrontendGame& game : catalogue.games) {
+    auto found = listed.find(EsDeGameKey(EsDeGamePath(game), catalogue.entry_folder));
+    if (found != listed.end()) {
+      const GameNodes& nodes = found->second;
       for (auto& [name, text] : GameFields(game)) {
-        if (!field_indent.empty())
-          document.InsertBefore(element, document.NewText(field_indent), {});
-        XmlNode field = document.NewElement(name);
-        field.SetText(text);
-        document.InsertBefore(element, field, XmlNode());
+        std::string_view field = name;
+        if (field == "path") continue;
+        XmlNode node = field == "name"        ? nodes.name
+                       : field == "developer" ? nodes.developer
+                                              : nodes.releasedate;
+        SetChildText(document, indentation, nodes.game, node, field, text);
       }
-      if (!field_indent.empty()) document.InsertBefore(element, document.NewText(game_indent), {});
-      indentation.PutBefore(root, element, closing, game_indent);
+      continue;
     }
-    *merged = Finish(document, original);
+    if (empty_list && !game_indent.empty()) {
+      // "<gameList/>": the line end before "</gameList>" comes first.
+      closing = document.NewText(indentation.Before(root));
+      document.InsertBefore(root, closing, XmlNode());
+      empty_list = false;
+    }
+    XmlNode element = document.NewElement("game");
+    for (auto& [name, text] : GameFields(game)) {
+      if (!field_indent.empty()) document.InsertBefore(element, document.NewText(field_indent), {});
+      XmlNode field = document.NewElement(name);
+      field.SetText(text);
+      document.InsertBefore(element, field, XmlNode());
+    }
+    if (!field_indent.empty()) document.InsertBefore(element, document.NewText(game_indent), {});
+    indentation.PutBefore(root, element, closing, game_indent);
+  }
+}
+
+}  // namespace
+
+Status EsDeFile::Merge(const FrontendCatalogue& catalogue, std::string* merged) {
+  if (!parsed_) return Status::Error("it was not read");
+  try {
+    if (kind_ == Kind::kSystems)
+      MergeSystem(parsed_->document, catalogue);
+    else
+      MergeGames(parsed_->document, parsed_->listed, catalogue);
+    // A document merges once: what it holds now is zeb's.
+    std::unique_ptr<Parsed> parsed = std::move(parsed_);
+    DeclareUtf8(parsed->document);
+    *merged = KeepLayout(parsed->original, parsed->document.Save());
     return Status::Ok();
   } catch (const XmlError& error) {
     return Status::Error(error.what());
   }
+}
+
+namespace {
+
+Status LoadAndMerge(EsDeFile::Kind kind, std::string_view existing,
+                    const FrontendCatalogue& catalogue, std::string* merged) {
+  ComScope com;
+  EsDeFile file(kind);
+  Status loaded = file.Load(existing, catalogue.entry_folder);
+  return loaded.ok() ? file.Merge(catalogue, merged) : loaded;
+}
+
+}  // namespace
+
+Status MergeEsDeSystems(std::string_view existing, const FrontendCatalogue& catalogue,
+                        std::string* merged) {
+  return LoadAndMerge(EsDeFile::Kind::kSystems, existing, catalogue, merged);
+}
+
+Status MergeEsDeGamelist(std::string_view existing, const FrontendCatalogue& catalogue,
+                         std::string* merged) {
+  return LoadAndMerge(EsDeFile::Kind::kGamelist, existing, catalogue, merged);
 }
 
 }  // namespace zeb

@@ -45,10 +45,10 @@ class Bstr {
   BSTR value_ = nullptr;
 };
 
-// A stream over bytes in memory: MSXML reads a file's bytes from it and writes them into it.
+// A stream that keeps in memory the bytes MSXML writes into it.
 class BytesStream final : public IStream {
  public:
-  explicit BytesStream(std::string bytes = "") : bytes_(std::move(bytes)) {}
+  BytesStream() = default;
   const std::string& bytes() const { return bytes_; }
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
@@ -63,13 +63,7 @@ class BytesStream final : public IStream {
   ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
   ULONG STDMETHODCALLTYPE Release() override { return 1; }
 
-  HRESULT STDMETHODCALLTYPE Read(void* buffer, ULONG size, ULONG* got) override {
-    size_t count = std::min<size_t>(size, bytes_.size() - position_);
-    std::memcpy(buffer, bytes_.data() + position_, count);
-    position_ += count;
-    if (got != nullptr) *got = static_cast<ULONG>(count);
-    return count < size ? S_FALSE : S_OK;
-  }
+  HRESULT STDMETHODCALLTYPE Read(void*, ULONG, ULONG*) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE Write(const void* buffer, ULONG size, ULONG* written) override {
     try {
       bytes_.append(static_cast<const char*>(buffer), size);
@@ -113,7 +107,7 @@ class BytesStream final : public IStream {
 
  private:
   std::string bytes_;
-  size_t position_ = 0;
+  size_t position_ = 0;  // where Seek has put it; a write always appends
 };
 
 std::string TrimLineEnds(std::string text) {
@@ -207,6 +201,20 @@ std::string XmlNode::Name() const {
   return name.Utf8();
 }
 
+std::wstring XmlNode::ElementName() const {
+  if (TypeOf(node_) != NODE_ELEMENT) return std::wstring();
+  Bstr tag;
+  Check(node_->get_nodeName(tag.out()), "read a node's name");
+  return std::wstring(tag.get(), SysStringLen(tag.get()));
+}
+
+bool XmlNode::IsElementNamed(std::string_view name) const {
+  std::wstring tag = ElementName();
+  // Names zeb asks for are ASCII: compared as they are, without a conversion.
+  return std::equal(tag.begin(), tag.end(), name.begin(), name.end(),
+                    [](wchar_t w, char c) { return w == static_cast<unsigned char>(c); });
+}
+
 std::string XmlNode::Text() const {
   DOMNodeType type = TypeOf(node_);
   if (type == NODE_ELEMENT) {
@@ -239,7 +247,7 @@ void XmlNode::SetText(std::string_view text) {
 
 XmlNode XmlNode::ChildElement(std::string_view name) const {
   for (XmlNode child = FirstChild(); child; child = child.NextSibling())
-    if (child.IsElement() && child.Name() == name) return child;
+    if (child.IsElementNamed(name)) return child;
   return XmlNode();
 }
 
@@ -263,9 +271,22 @@ XmlDocument::~XmlDocument() {
 }
 
 Status XmlDocument::Load(std::string_view bytes) {
-  BytesStream stream{std::string(bytes)};
+  // As an array of bytes, which MSXML reads in the encoding they declare (and, under Wine,
+  // twice as fast as from a stream).
+  SAFEARRAY* array = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(bytes.size()));
+  if (array == nullptr) throw std::bad_alloc();
+  void* data = nullptr;
+  if (SUCCEEDED(SafeArrayAccessData(array, &data))) {
+    std::memcpy(data, bytes.data(), bytes.size());
+    SafeArrayUnaccessData(array);
+  }
+  VARIANT source;
+  VariantInit(&source);
+  source.vt = VT_ARRAY | VT_UI1;
+  source.parray = array;
   VARIANT_BOOL loaded = VARIANT_FALSE;
-  HRESULT result = document_->load(StreamVariant(&stream), &loaded);
+  HRESULT result = document_->load(source, &loaded);
+  VariantClear(&source);
   if (SUCCEEDED(result) && loaded == VARIANT_TRUE) return Status::Ok();
   std::string why;
   IXMLDOMParseError* error = nullptr;

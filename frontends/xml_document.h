@@ -37,6 +37,7 @@ class XmlNode {
   XmlNode() = default;
   explicit XmlNode(IXMLDOMNode* node) : node_(node) {}  // takes the reference
   XmlNode(const XmlNode& other);
+  XmlNode(XmlNode&& other) noexcept : node_(std::exchange(other.node_, nullptr)) {}
   XmlNode& operator=(XmlNode other) {
     std::swap(node_, other.node_);
     return *this;
@@ -59,6 +60,11 @@ class XmlNode {
   bool IsWhitespace() const;
   // The element's or processing instruction's name ("#text" and "#comment" for those).
   std::string Name() const;
+  // An element's name as the system's wide characters; empty for any other node. One call,
+  // where Name() converts too.
+  std::wstring ElementName() const;
+  // True for an element of this (ASCII) name.
+  bool IsElementNamed(std::string_view name) const;
   // The text inside (for a processing instruction: what follows its name).
   std::string Text() const;
   // The node as XML text, with everything inside it.

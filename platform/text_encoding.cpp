@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace zeb {
 
 namespace {
@@ -28,7 +30,13 @@ std::string FromWide(UINT code_page, std::wstring_view text) {
 
 }  // namespace
 
-std::string Utf8FromAnsi(std::string_view text) { return FromWide(CP_UTF8, ToWide(CP_ACP, text)); }
+std::string Utf8FromAnsi(std::string_view text) {
+  // Plain ASCII is the same in every code page and in UTF-8: most names need no conversion.
+  bool ascii = std::all_of(text.begin(), text.end(),
+                           [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (ascii) return std::string(text);
+  return FromWide(CP_UTF8, ToWide(CP_ACP, text));
+}
 
 std::wstring WideFromUtf8(std::string_view text) { return ToWide(CP_UTF8, text); }
 

@@ -3,9 +3,8 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
+#include <nlohmann/json.hpp>
 
 #include "catalogue/catalogue.h"
 #include "frontends/xml_document.h"
@@ -29,7 +28,8 @@ class OtherFrontendsTest : public ::testing::Test {
   OtherFrontendsTest() : catalogue_(prompt_, dir_ / "Zeb") {
     MakeFolders(dir_ / "Zeb");
     MakeFolders(roms_);
-    WriteBytes(roms_ + "\\sky.zeb", CrLf({dir_ / "g\\Sky", "sky.exe", kSkyName, kSkyMaker, "1999"}));
+    WriteBytes(roms_ + "\\sky.zeb",
+               CrLf({dir_ / "g\\Sky", "sky.exe", kSkyName, kSkyMaker, "1999"}));
     WriteBytes(roms_ + "\\tm.zeb", CrLf({dir_ / "g\\Tm", "tm.exe", kTmName, "", "199x"}));
     WriteBytes(roms_ + "\\two.zeb", CrLf({dir_ / "g\\Two", "two.exe"}));
     // Neither a blacklist entry, nor a file vrelo cannot start, nor a file that is no entry.
@@ -121,7 +121,8 @@ TEST_F(OtherFrontendsTest, AFileZebMayNotReplaceIsRefusedAndTheOtherFrontendsAre
   catalogue_.WriteOtherFrontends();
   EXPECT_EQ(catalogue_.outcome(),
             "ES-DE: es_systems.xml left as it is; Pegasus: metadata.pegasus.txt left as it is; "
-            "Attract-Mode: folder " + dir_ / "AM\\ not found; Steam ROM Manager: 3 games");
+            "Attract-Mode: folder " +
+                dir_ / "AM\\ not found; Steam ROM Manager: 3 games");
   EXPECT_EQ(ReadBytes(dir_ / "ES-DE\\custom_systems\\es_systems.xml"), broken);
   EXPECT_FALSE(FolderExists(dir_ / "ES-DE\\gamelists")) << "nothing of ES-DE is written";
   EXPECT_EQ(ReadBytes(dir_ / "Pegasus\\metadata.pegasus.txt"), users);
@@ -145,8 +146,8 @@ TEST_F(OtherFrontendsTest, TheFoldersLiveInFrontendsIniAndRelativeOnesCountFromZ
   folders()[FrontendKind::kAttractMode] = "";
   ASSERT_TRUE(catalogue_.SaveFrontendFolders().ok());
   EXPECT_EQ(ReadBytes(dir_ / "Zeb\\frontends.ini"),
-            CrLf({"[Frontends]", "ES-DE=" + dir_ / "ES-DE\\", "Pegasus=pegasus", "Attract-Mode=",
-                  "Steam ROM Manager=" + dir_ / "SRM\\"}));
+            CrLf({"[Frontends]", "ES-DE=" + dir_ / "ES-DE\\", "Pegasus=pegasus",
+                  "Attract-Mode=", "Steam ROM Manager=" + dir_ / "SRM\\"}));
 
   RecordingPrompt prompt;
   Catalogue later(prompt, dir_ / "Zeb");

@@ -84,7 +84,7 @@ std::string Mutated(const std::string& seed, std::mt19937& random) {
 
 struct Parsed {
   bool ok = false;
-  std::vector<std::string> elements;  // the root's child elements, as XML
+  std::vector<std::string> elements;              // the root's child elements, as XML
   std::vector<std::vector<std::string>> insides;  // each one's child elements, as XML
   std::vector<std::string> keys;                  // each one's path or name, as zeb matches it
 };

@@ -1,9 +1,8 @@
 // The readers of files that other programs or the user may have put where zeb writes a
 // frontend's files (is it zeb's? is it zeb's Steam ROM Manager manifest?), the layout kept
 // for a saved XML file, and the frontend files made from any names.
-#include <nlohmann/json.hpp>
-
 #include <cstdint>
+#include <nlohmann/json.hpp>
 #include <string>
 
 #include "frontends/attract_mode.h"
@@ -39,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   zeb::FrontendCatalogue catalogue;
   catalogue.program_folder = "C:\\Zeb";
   catalogue.entry_folder = line(pieces[0]);
-  catalogue.games.push_back({line(pieces[1]) + ".zeb", {"", "", line(pieces[2]), line(pieces[3]), line(pieces[4])}});
+  catalogue.games.push_back(
+      {line(pieces[1]) + ".zeb", {"", "", line(pieces[2]), line(pieces[3]), line(pieces[4])}});
   catalogue.games.push_back({line(pieces[2]), {"", "", line(pieces[1]), "", line(pieces[0])}});
 
   size_t left_out = 0;
