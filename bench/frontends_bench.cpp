@@ -28,8 +28,8 @@ size_t ReadEntries(const std::string& folder) {
   zeb::ListFiles(folder, "*.zeb", &listing);
   size_t games = 0;
   for (const std::string& name : listing.names)
-    games += zeb::ReadEntryFile(zeb::JoinPath(listing.folder, name)).kind ==
-             zeb::EntryFileKind::kEntry;
+    games +=
+        zeb::ReadEntryFile(zeb::JoinPath(listing.folder, name)).kind == zeb::EntryFileKind::kEntry;
   return games;
 }
 
@@ -71,11 +71,12 @@ int main() {
     again = std::min(again, zeb::bench::BestOf(1, [&] { catalogue.WriteOtherFrontends(); }));
   }
   std::printf("entries read: %zu; %s\n", games, catalogue.outcome().c_str());
-  zeb::bench::PrintRatio("write 4 frontends for 32,767 entries into empty folders", first,
-                         baseline, 1.5);
+  zeb::bench::PrintRatio("write 4 frontends for 32,767 entries into empty folders", first, baseline,
+                         1.5);
   zeb::bench::PrintRatio("write 4 frontends for 32,767 entries over their files", again, baseline,
                          1.5);
-  const std::string expected = "ES-DE: 32,767 games; Pegasus: 32,767 games; "
-                               "Attract-Mode: 32,767 games; Steam ROM Manager: 32,767 games";
+  const std::string expected =
+      "ES-DE: 32,767 games; Pegasus: 32,767 games; "
+      "Attract-Mode: 32,767 games; Steam ROM Manager: 32,767 games";
   return games == kEntries && catalogue.outcome() == expected && prompt.messages.empty() ? 0 : 1;
 }
