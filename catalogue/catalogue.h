@@ -9,6 +9,7 @@
 
 #include "formats/game_entry.h"
 #include "formats/settings_file.h"
+#include "frontends/frontend_catalogue.h"
 #include "platform/paths.h"
 #include "platform/progress.h"
 #include "platform/prompt.h"
@@ -100,6 +101,18 @@ class Catalogue {
   // "Prepare Dk Settings": writes "cfgs\PC.cfg" below the Dragon King folder.
   void MakeDKcfg();
 
+  // --- The other frontends (ES-DE, Pegasus, Attract-Mode, Steam ROM Manager) ------------
+  // Each one's folder, as "frontends.ini" beside config.cfg holds it (section [Frontends],
+  // one key per frontend, read and written with the system's profile functions).
+  FrontendFolders& frontend_folders() { return frontend_folders_; }
+  void LoadFrontendFolders();
+  Status SaveFrontendFolders() const;
+  std::string FrontendsFilePath() const;
+  // Writes the files of every frontend whose folder is set, from the entry folder's entry
+  // files. A frontend that fails is reported and the others are still written; the outcome
+  // says what each one got ("ES-DE: 412 games; Attract-Mode: folder D:\AM\ not found").
+  void WriteOtherFrontends();
+
   // --- DAT export -------------------------------------------------------------------------
   // "Make Dat File": writes the DAT file of the entry folder; a failure is shown.
   void MakeDatFile();
@@ -109,10 +122,10 @@ class Catalogue {
   // entry folder and the DAT folder are all set (as start-up read them). Otherwise, when the
   // switch was given, why not in why_not: no config.cfg, or which settings are empty.
   bool UnattendedBuildApplies(const std::string& arguments, std::string* why_not = nullptr) const;
-  // Scan, remove invalid entries, DAT file and, when its folder is set, the frontend's
-  // settings file, each as its button runs it; a step that fails is reported and the next
-  // one runs. Gives back the exit status (0 when no step reported a failure, else 1) and a
-  // line that says what each step did.
+  // Scan, remove invalid entries, DAT file, when its folder is set, the frontend's settings
+  // file, and the other frontends whose folders frontends.ini sets, each as its button runs it; a
+  // step that fails is reported and the next one runs. Gives back the exit status (0 when no step
+  // reported a failure, else 1) and a line that says what each step did.
   int RunUnattendedBuild(std::string* summary);
   // How many failures the operations have reported since the catalogue was made (a notice,
   // such as entries kept because their drive is not there, is no failure).
@@ -177,6 +190,7 @@ class Catalogue {
   // for a row of the scan. The selection, the blacklist and the start act on these.
   std::vector<GameEntry> entries_;
   std::vector<std::string> folders_without_game_;
+  FrontendFolders frontend_folders_;
   unsigned rows_version_ = 0;
   int selected_ = -1;
   GameEntry details_;

@@ -53,6 +53,8 @@ int Catalogue::RunUnattendedBuild(std::string* summary) {
   run(&Catalogue::RemoveInvalidEntries);
   run(&Catalogue::MakeDatFile);
   if (!settings_.dk_path.empty()) run(&Catalogue::MakeDKcfg);
+  LoadFrontendFolders();
+  if (frontend_folders_.AnySet()) run(&Catalogue::WriteOtherFrontends);
   int status = failures_reported_ == failures_before ? 0 : 1;
   *summary = "Unattended build ended with exit status " + std::to_string(status) + ": " + steps;
   return status;

@@ -23,6 +23,8 @@ class UnattendedReport : public Prompt, public Progress {
   std::string AskFileToOpen(const std::string&) override { return ""; }
   // Nobody can answer: No, the answer that changes nothing.
   bool AskYesNo(const std::string&, const std::string&) override { return false; }
+  // Into the log only.
+  void Note(const std::string& text) override { Log(text); }
 
   // The progress line, on a console only (a redirected stream gets nothing more).
   void Step(const char* activity, size_t done, size_t total, const std::string& item) override;

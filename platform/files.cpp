@@ -245,10 +245,14 @@ Status WriteTextFile(const std::string& path, const std::vector<std::string>& li
 }
 
 Status ReplaceTextFile(const std::string& path, const std::vector<std::string>& lines) {
+  return ReplaceFileBytes(path, JoinTextLines(lines));
+}
+
+Status ReplaceFileBytes(const std::string& path, const std::string& bytes) {
   Status writable = RefuseReadOnly(path);
   if (!writable.ok()) return writable;
   std::string temp;
-  Status written = WriteTemporaryFile(path, JoinTextLines(lines), "", true, &temp);
+  Status written = WriteTemporaryFile(path, bytes, "", true, &temp);
   if (!written.ok()) return written;
   if (!MoveFileExW(WidePath(temp).c_str(), WidePath(path).c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {

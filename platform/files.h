@@ -41,6 +41,9 @@ Status WriteTextFile(const std::string& path, const std::vector<std::string>& li
 // stays whole until the new one is complete. A read-only file is not replaced.
 Status ReplaceTextFile(const std::string& path, const std::vector<std::string>& lines);
 
+// The same for bytes written as they are.
+Status ReplaceFileBytes(const std::string& path, const std::string& bytes);
+
 // Outcome of CreateTextFileOnce beyond success and failure.
 enum class CreateOnceResult { kCreated, kAlreadyExists, kFailed };
 

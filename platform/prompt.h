@@ -19,6 +19,17 @@ class Prompt {
 
   // A question with Yes and No buttons, No the default; true when the user chose Yes.
   virtual bool AskYesNo(const std::string& text, const std::string& title) = 0;
+
+  // The folder picker, with a line that says what to pick, starting at preset_folder (empty
+  // for none). Returns the chosen folder, or empty text when the user cancelled. Nobody can
+  // pick one unless a prompt says otherwise.
+  virtual std::string AskFolder(const std::string& /*text*/, const std::string& /*preset_folder*/) {
+    return "";
+  }
+
+  // A line for the record, never shown in a box: what a step did when it went well. Only
+  // the unattended build keeps it (in its log).
+  virtual void Note(const std::string& /*text*/) {}
 };
 
 }  // namespace zeb

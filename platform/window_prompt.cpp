@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <cderr.h>
 #include <commdlg.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <vector>
@@ -51,6 +52,38 @@ std::string WindowPrompt::AskFileToOpen(const std::string& preset_name) {
   buffer.assign(buffer.size(), '\0');
   if (GetOpenFileNameA(&dialog)) return buffer.data();
   return "";
+}
+
+namespace {
+
+// Opens the picker at the preset folder once it is there.
+int CALLBACK StartAtPreset(HWND picker, UINT message, LPARAM, LPARAM preset) {
+  if (message == BFFM_INITIALIZED && preset != 0)
+    SendMessageA(picker, BFFM_SETSELECTIONA, TRUE, preset);
+  return 0;
+}
+
+}  // namespace
+
+std::string WindowPrompt::AskFolder(const std::string& text, const std::string& preset_folder) {
+  // The picker's newer look needs COM on this thread.
+  HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  char display_name[MAX_PATH] = "";
+  BROWSEINFOA info = {};
+  info.hwndOwner = static_cast<HWND>(Owner());
+  info.pszDisplayName = display_name;
+  info.lpszTitle = text.c_str();
+  info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+  info.lpfn = StartAtPreset;
+  info.lParam = preset_folder.empty() ? 0 : reinterpret_cast<LPARAM>(preset_folder.c_str());
+  std::string chosen;
+  if (PIDLIST_ABSOLUTE item = SHBrowseForFolderA(&info)) {
+    char path[MAX_PATH] = "";
+    if (SHGetPathFromIDListA(item, path)) chosen = path;
+    CoTaskMemFree(item);
+  }
+  if (SUCCEEDED(com)) CoUninitialize();
+  return chosen;
 }
 
 }  // namespace zeb

@@ -1,5 +1,6 @@
 #pragma once
-// The Prompt of a program with windows: real message boxes and the system's file-open dialog.
+// The Prompt of a program with windows: real message boxes, the system's file-open dialog and
+// its folder picker.
 #include <string>
 
 #include "platform/prompt.h"
@@ -15,6 +16,7 @@ class WindowPrompt : public Prompt {
   void ShowMessage(const std::string& text, const std::string& title) override;
   std::string AskFileToOpen(const std::string& preset_name) override;
   bool AskYesNo(const std::string& text, const std::string& title) override;
+  std::string AskFolder(const std::string& text, const std::string& preset_folder) override;
 
   void set_fallback_owner(void* window) { fallback_owner_ = window; }
 

@@ -12,6 +12,11 @@ HWND DialogWindow::CreateDialogWindow(HINSTANCE instance, int template_id, HWND 
                             reinterpret_cast<LPARAM>(this));
 }
 
+INT_PTR DialogWindow::RunModalDialog(HINSTANCE instance, int template_id, HWND owner) {
+  return DialogBoxParamA(instance, MAKEINTRESOURCEA(template_id), owner, DialogProc,
+                         reinterpret_cast<LPARAM>(this));
+}
+
 INT_PTR CALLBACK DialogWindow::DialogProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   DialogWindow* self;
   if (message == WM_INITDIALOG) {

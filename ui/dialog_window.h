@@ -21,6 +21,8 @@ class DialogWindow {
  protected:
   // Makes the modeless dialog of the template, with this object handling its messages.
   HWND CreateDialogWindow(HINSTANCE instance, int template_id, HWND owner);
+  // The same as a modal dialog: returns the result given to EndDialog once it has closed.
+  INT_PTR RunModalDialog(HINSTANCE instance, int template_id, HWND owner);
 
   // One message of the dialog; the result is the dialog procedure's.
   virtual INT_PTR HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) = 0;

@@ -7,6 +7,7 @@
 #include "platform/failure_report.h"
 #include "platform/program_icon.h"
 #include "platform/win_error.h"
+#include "ui/frontends_window.h"
 #include "ui/resource.h"
 
 namespace zeb {
@@ -30,10 +31,10 @@ constexpr OperationButton kOperationButtons[] = {
 };
 
 // Everything the user could start or change something with; disabled during long work.
-constexpr int kInputControls[] = {IDC_txtGamePaths, IDC_txtZEBpath, IDC_txtDatPath,
-                                  IDC_txtDkPath,    IDC_Command1,   IDC_cmdValZEB,
-                                  IDC_cmdClear,     IDC_cmdMakeDat, IDC_cmdDkSet,
-                                  IDC_cmdAddEntry,  IDC_Command2,   IDC_cmdBlacklist};
+constexpr int kInputControls[] = {
+    IDC_txtGamePaths, IDC_txtZEBpath,   IDC_txtDatPath,       IDC_txtDkPath, IDC_Command1,
+    IDC_cmdValZEB,    IDC_cmdClear,     IDC_cmdMakeDat,       IDC_cmdDkSet,  IDC_cmdAddEntry,
+    IDC_Command2,     IDC_cmdBlacklist, IDC_cmdOtherFrontends};
 
 // How the controls follow the window's edges when it is resized: the list takes the room.
 const std::vector<ControlAnchor>& Anchors() {
@@ -210,6 +211,9 @@ void Form1::OnCommand(int id, int code) {
     case IDC_Command2:
       Run([this] { OpenEditor(); });
       break;
+    case IDC_cmdOtherFrontends:
+      OnOtherFrontends();
+      break;
     case IDCANCEL:
       // Esc must not close the main window; the title bar's close comes as WM_CLOSE.
       break;
@@ -382,6 +386,22 @@ void Form1::ShowRows() {
   InvalidateRect(list, nullptr, TRUE);
   // A reloaded list has no selection, so "Current Selection:" shows no entry that is gone.
   ShowDetails();
+}
+
+void Form1::OnOtherFrontends() {
+  // The dialog starts from what frontends.ini holds now.
+  catalogue_.LoadFrontendFolders();
+  FrontendFolders folders = catalogue_.frontend_folders();
+  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hwnd_, GWLP_HINSTANCE));
+  if (!frmFrontends::Ask(instance, hwnd_, catalogue_.prompt(), &folders)) return;
+  catalogue_.frontend_folders() = folders;
+  Status saved = catalogue_.SaveFrontendFolders();
+  if (!saved.ok()) {
+    catalogue_.prompt().ShowMessage("The frontend folders could not be saved. " + saved.message(),
+                                    kAppTitle);
+  }
+  // Reading every entry file takes a while in a big catalogue.
+  RunInBackground(&Catalogue::WriteOtherFrontends);
 }
 
 void Form1::OpenEditor() {

@@ -77,6 +77,8 @@ class Form1 : public DialogWindow {
 
   // Opens the entry editor, or brings the open one to the front.
   void OpenEditor();
+  // "Other Frontends...": the folders dialog; after OK, saves them and writes the frontends.
+  void OnOtherFrontends();
 
   Catalogue& catalogue_;
   unsigned shown_rows_version_ = ~0u;

@@ -8,6 +8,7 @@
 
 #define IDD_Form1 100
 #define IDD_frmEdit 200
+#define IDD_frmFrontends 300
 #define IDR_MANIFEST 1
 
 // Form1, the main window
@@ -48,6 +49,8 @@
 #define IDC_prgWork 1033
 #define IDC_lblStatus 1034
 #define IDC_cmdStop 1035
+// Opens frmFrontends
+#define IDC_cmdOtherFrontends 1036
 
 // frmEdit, the entry editor
 #define IDC_txtName 2001
@@ -58,3 +61,14 @@
 #define IDC_txtPath 2006
 #define IDC_cmdOk 2007
 #define IDC_cmdCancel 2008
+
+// frmFrontends, the other frontends' folders: a field and a Browse button per frontend, in
+// the order of kFrontendKinds
+#define IDC_txtEsDe 3001
+#define IDC_cmdBrowseEsDe 3002
+#define IDC_txtPegasus 3003
+#define IDC_cmdBrowsePegasus 3004
+#define IDC_txtAttractMode 3005
+#define IDC_cmdBrowseAttractMode 3006
+#define IDC_txtSteamRomManager 3007
+#define IDC_cmdBrowseSteamRomManager 3008

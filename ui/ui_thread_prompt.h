@@ -34,6 +34,12 @@ class UiThreadPrompt : public Prompt {
     OnWindowThread([&] { answer = inner_.AskYesNo(text, title); });
     return answer;
   }
+  std::string AskFolder(const std::string& text, const std::string& preset_folder) override {
+    std::string answer;
+    OnWindowThread([&] { answer = inner_.AskFolder(text, preset_folder); });
+    return answer;
+  }
+  void Note(const std::string& text) override { inner_.Note(text); }
 
  private:
   void OnWindowThread(const std::function<void()>& call) {

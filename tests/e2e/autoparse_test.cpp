@@ -4,10 +4,14 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <nlohmann/json.hpp>
 
+#include "frontends/xml_document.h"
 #include "platform/files.h"
 #include "platform/listing.h"
+#include "platform/text_rules.h"
 #include "tests/support/processes.h"
 #include "tests/support/reference_crc.h"
 #include "tests/support/temp_folder.h"
@@ -131,6 +135,74 @@ TEST_F(AutoparseTest, RebuildsEverythingAndEndsWithoutTheWindow) {
                      dir_ / "dats\\PC.dat; " + dir_ / "DK\\cfgs\\PC.cfg written\r\n"),
             std::string::npos)
       << log;
+}
+
+// The texts of every element called name, two levels down, in an XML file read with MSXML.
+Lines XmlTexts(const std::string& path, const std::string& name) {
+  ComScope com;
+  XmlDocument document;
+  EXPECT_TRUE(document.Load(ReadBytes(path)).ok()) << path;
+  Lines texts;
+  for (XmlNode outer = document.Root().FirstChild(); outer; outer = outer.NextSibling())
+    for (XmlNode inner = outer.FirstChild(); inner; inner = inner.NextSibling())
+      if (inner.Name() == name) texts.push_back(inner.Text());
+  return texts;
+}
+
+TEST_F(AutoparseTest, WritesEveryFrontendThatFrontendsIniNamesAfterDragonKing) {
+  for (const char* folder : {"ES-DE", "Pegasus", "AM", "SRM"}) MakeFolders(dir_ / folder);
+  WriteBytes(dir_ / "Zeb\\frontends.ini",
+             CrLf({"[Frontends]", "ES-DE=" + dir_ / "ES-DE", "Pegasus=" + dir_ / "Pegasus\\",
+                   "Attract-Mode=" + dir_ / "AM\\", "Steam ROM Manager=" + dir_ / "SRM\\"}));
+  ASSERT_EQ(Run("/autoparse"), 0u) << errors_;
+  EXPECT_EQ(errors_, "");
+  const Lines names = {"Maze Runner", "Sky Race", "Tank Battle"};
+  const std::string roms = dir_ / "roms";
+
+  std::string systems = dir_ / "ES-DE\\custom_systems\\es_systems.xml";
+  EXPECT_EQ(XmlTexts(systems, "path"), Lines{roms});
+  EXPECT_EQ(XmlTexts(systems, "command"), Lines{"\"" + dir_ / "Zeb\\vrelo.exe\" %ROM%"});
+  std::string gamelist = dir_ / "ES-DE\\gamelists\\zebrine\\gamelist.xml";
+  EXPECT_EQ(XmlTexts(gamelist, "path"),
+            (Lines{"./MazeLauncher.zeb", "./skyrace.zeb", "./tanks.zeb"}));
+  EXPECT_EQ(XmlTexts(gamelist, "name"), names);
+  EXPECT_EQ(XmlTexts(gamelist, "releasedate"),
+            (Lines{"20030101T000000", "19990101T000000", "19980101T000000"}));
+
+  Lines pegasus = SplitAt(ReadBytes(dir_ / "Pegasus\\metadata.pegasus.txt"), "\r\n");
+  ASSERT_GE(pegasus.size(), 5u);
+  EXPECT_EQ(pegasus[0], "# written by zeb");
+  std::string vrelo = dir_ / "Zeb\\vrelo.exe";
+  std::replace(vrelo.begin(), vrelo.end(), '\\', '/');
+  EXPECT_EQ(pegasus[3], "launch: \"" + vrelo + "\" \"{file.path}\"");
+
+  Lines romlist = SplitAt(ReadBytes(dir_ / "AM\\romlists\\Zebrine.txt"), "\r\n");
+  ASSERT_EQ(romlist.size(), 6u);
+  EXPECT_EQ(romlist[4], "tanks;Tank Battle;Zebrine;;1998;1995 -  Iron Works;;;;;;;;;;;");
+  EXPECT_NE(ReadBytes(dir_ / "AM\\emulators\\Zebrine.cfg").find("rompath              " + roms),
+            std::string::npos);
+
+  nlohmann::json manifest = nlohmann::json::parse(ReadBytes(dir_ / "SRM\\zebrine.json"));
+  ASSERT_EQ(manifest.size(), 3u);
+  for (size_t i = 0; i < 3; ++i) EXPECT_EQ(manifest[i]["title"], names[i]);
+  EXPECT_EQ(manifest[1]["launchOptions"], "\"" + roms + "\\skyrace.zeb\"");
+
+  // One line in the log per frontend, and the run's summary names each.
+  std::string log = ReadBytes(dir_ / "Zeb\\zeb.log");
+  for (const std::string& line : {"ES-DE: 3 games written to " + dir_ / "ES-DE\\\r\n",
+                                  "Steam ROM Manager: 3 games written to " + dir_ / "SRM\\\r\n"})
+    EXPECT_NE(log.find(line), std::string::npos) << log;
+  EXPECT_NE(log.find("PC.cfg written; ES-DE: 3 games; Pegasus: 3 games; Attract-Mode: 3 games; "
+                     "Steam ROM Manager: 3 games\r\n"),
+            std::string::npos)
+      << log;
+
+  // A frontend folder that is gone fails the run, naming it; the others are written again.
+  RemoveTree(dir_ / "AM");
+  DeleteOneFile(dir_ / "SRM\\zebrine.json");
+  EXPECT_EQ(Run("/autoparse"), 1u);
+  EXPECT_NE(errors_.find("\"" + dir_ / "AM\\\" is not there"), std::string::npos) << errors_;
+  EXPECT_FALSE(ReadBytes(dir_ / "SRM\\zebrine.json").empty());
 }
 
 TEST_F(AutoparseTest, AScheduledRunLogsItsMessagesAndCountsFoldersFromZebsOwnFolder) {

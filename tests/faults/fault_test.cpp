@@ -128,6 +128,17 @@ TEST_F(FaultTest, DamagedEntryFilesStopNothingAndLoseNothing) {
       << prompt_.messages[0].text;
   EXPECT_EQ(ReadBytes(dir_ / "dats\\PC.dat"), "the old DAT\r\n");
 
+  // The other frontends get every entry that can be read (the locked one is passed over), a
+  // damaged one's control characters as blanks, so that ES-DE's XML stays well-formed.
+  prompt_.messages.clear();
+  MakeFolders(dir_ / "ES-DE");
+  catalogue_.frontend_folders()[FrontendKind::kEsDe] = dir_ / "ES-DE";
+  catalogue_.WriteOtherFrontends();
+  EXPECT_TRUE(prompt_.messages.empty()) << prompt_.messages[0].text;
+  prompt_.messages.clear();
+  catalogue_.WriteOtherFrontends();
+  EXPECT_TRUE(prompt_.messages.empty()) << "the gamelist written reads back as XML";
+
   // Removing invalid entries deletes the empty, binary and long files (their games are
   // nowhere), passes over the read-only one it cannot delete and names it.
   prompt_.messages.clear();

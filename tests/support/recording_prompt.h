@@ -1,5 +1,6 @@
 #pragma once
-// A Prompt for tests: it records every message and answers the file-open dialog from a queue.
+// A Prompt for tests: it records every message and note and answers the file-open dialog and
+// the folder picker from queues.
 #include <deque>
 #include <string>
 #include <vector>
@@ -41,11 +42,26 @@ class RecordingPrompt : public Prompt {
     return answer;
   }
 
+  // Records the question and answers with the next queued folder, or as a cancelled picker.
+  std::string AskFolder(const std::string& text, const std::string& preset_folder) override {
+    folder_questions.push_back({text, preset_folder});
+    if (folder_answers.empty()) return "";
+    std::string answer = folder_answers.front();
+    folder_answers.pop_front();
+    return answer;
+  }
+
+  void Note(const std::string& text) override { notes.push_back(text); }
+
   std::vector<Message> messages;
   std::vector<FileQuestion> file_questions;
   std::deque<std::string> file_answers;
   std::vector<Message> questions;
   std::deque<bool> yes_no_answers;
+  // Each folder question's text (in text) and preset folder (in title).
+  std::vector<Message> folder_questions;
+  std::deque<std::string> folder_answers;
+  std::vector<std::string> notes;
 };
 
 }  // namespace zeb::testing

@@ -58,6 +58,7 @@ TEST_F(MainWindowTest, HasEveryControlWithItsCaption) {
       {IDC_cmdClear, "Button", "Clear ZEB Database"},
       {IDC_cmdMakeDat, "Button", "Make Dat File"},
       {IDC_cmdDkSet, "Button", "Prepare Dk Settings"},
+      {IDC_cmdOtherFrontends, "Button", "Other Frontends..."},
       {IDC_Line1, "Static", ""},
       {IDC_Label1, "Static", "Path | Exe Name | Game Name|Manufacturer|Year"},
       {IDC_List1, "ListBox", ""},
@@ -107,10 +108,10 @@ TEST_F(MainWindowTest, TitleBarAndAltTabShowTheProgramIconAtTheSystemsSizes) {
 
 TEST_F(MainWindowTest, TabGoesThroughTheSettingsTheButtonsAndTheList) {
   Open();
-  const int order[] = {IDC_txtGamePaths, IDC_txtZEBpath, IDC_txtDatPath,  IDC_txtDkPath,
-                       IDC_Command1,     IDC_cmdValZEB,  IDC_cmdClear,    IDC_cmdMakeDat,
-                       IDC_cmdDkSet,     IDC_List1,      IDC_cmdAddEntry, IDC_Command2,
-                       IDC_cmdBlacklist};
+  const int order[] = {IDC_txtGamePaths, IDC_txtZEBpath,        IDC_txtDatPath, IDC_txtDkPath,
+                       IDC_Command1,     IDC_cmdValZEB,         IDC_cmdClear,   IDC_cmdMakeDat,
+                       IDC_cmdDkSet,     IDC_cmdOtherFrontends, IDC_List1,      IDC_cmdAddEntry,
+                       IDC_Command2,     IDC_cmdBlacklist};
   HWND item = Item(order[0]);
   for (size_t i = 1; i < std::size(order); ++i) {
     item = GetNextDlgTabItem(window_->hwnd(), item, FALSE);

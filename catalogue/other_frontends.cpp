@@ -1,0 +1,113 @@
+// "Other Frontends...": the folders of ES-DE, Pegasus, Attract-Mode and Steam ROM Manager in
+// frontends.ini beside config.cfg, and writing their files from the entry files.
+#include <windows.h>
+
+#include <vector>
+
+#include "catalogue/catalogue.h"
+#include "catalogue/progress_text.h"
+#include "formats/entry_file.h"
+#include "frontends/frontend_files.h"
+#include "platform/files.h"
+#include "platform/listing.h"
+#include "platform/paths.h"
+#include "platform/win_error.h"
+
+namespace zeb {
+
+namespace {
+
+constexpr char kFrontendsSection[] = "Frontends";
+
+// A file that vrelo can start: an entry with at least its folder and executable lines.
+bool IsStartableEntry(const EntryFile& file) {
+  return file.kind == EntryFileKind::kEntry ||
+         (file.kind == EntryFileKind::kTooShort && file.line_count >= 2);
+}
+
+std::string GamesText(size_t games) { return CountText(games) + (games == 1 ? " game" : " games"); }
+
+}  // namespace
+
+std::string Catalogue::FrontendsFilePath() const {
+  return JoinPath(program_folder_, "frontends.ini");
+}
+
+void Catalogue::LoadFrontendFolders() {
+  std::vector<char> buffer(32768);
+  for (FrontendKind kind : kFrontendKinds) {
+    DWORD length =
+        GetPrivateProfileStringA(kFrontendsSection, FrontendName(kind), "", buffer.data(),
+                                 static_cast<DWORD>(buffer.size()), FrontendsFilePath().c_str());
+    frontend_folders_[kind].assign(buffer.data(), length);
+  }
+}
+
+Status Catalogue::SaveFrontendFolders() const {
+  for (FrontendKind kind : kFrontendKinds) {
+    if (!WritePrivateProfileStringA(kFrontendsSection, FrontendName(kind),
+                                    frontend_folders_[kind].c_str(), FrontendsFilePath().c_str()))
+      return Status::Error("Cannot write \"" + FrontendsFilePath() +
+                           "\": " + LastErrorText(FrontendsFilePath()));
+  }
+  return Status::Ok();
+}
+
+void Catalogue::WriteOtherFrontends() {
+  if (!frontend_folders_.AnySet()) {
+    outcome_ = "No frontend folder is set";
+    return;
+  }
+  FileListing listing;
+  Status listed = settings_.zeb_path.empty() ? Status::Error("The entry folder is not set.")
+                                             : ListFiles(EntryFolder(), "*.zeb", &listing);
+  if (!listed.ok()) {
+    ShowMessage("No frontend was written. " + listed.message());
+    outcome_ = "No frontend written";
+    return;
+  }
+  // What each frontend's folder holds is read while the entries are.
+  std::vector<FrontendTarget> targets;
+  for (FrontendKind kind : kFrontendKinds) {
+    const std::string& setting = frontend_folders_[kind];
+    if (!setting.empty())
+      targets.push_back({kind, WithTrailingSeparator(AbsolutePath(SettingFolder(setting)))});
+  }
+  FrontendWriter writer(WithoutTrailingSeparator(AbsolutePath(program_folder_)),
+                        WithoutTrailingSeparator(WithTrailingSeparator(listing.folder)), targets);
+  std::vector<FrontendGame> games;
+  for (size_t i = 0; i < listing.names.size(); ++i) {
+    const std::string& name = listing.names[i];
+    if (progress_->StopRequested()) {
+      outcome_ = "Stopped: no frontend written";
+      return;
+    }
+    Step("Reading entries", i + 1, listing.names.size(), name);
+    // Blacklist entries and files that are no entries never reach a frontend.
+    if (!HasEntryExtension(name)) continue;
+    EntryFile file = ReadEntryFile(JoinPath(listing.folder, name));
+    if (IsStartableEntry(file)) games.push_back({name, file.entry});
+  }
+  Step("Writing the frontends' files", 0, targets.size(), "");
+  std::vector<FrontendWrite> results = writer.Write(games);
+
+  std::string outcome;
+  for (size_t i = 0; i < targets.size(); ++i) {
+    std::string name = FrontendName(targets[i].kind);
+    const FrontendWrite& written = results[i];
+    std::string result;
+    if (written.status.ok()) {
+      result = GamesText(written.games);
+      if (written.left_out > 0) result += ", " + CountText(written.left_out) + " left out";
+      std::lock_guard<std::recursive_mutex> lock(report_mutex_);
+      prompt_->Note(name + ": " + result + " written to " + targets[i].folder);
+    } else {
+      result = written.failure;
+      ShowMessage(written.status.message());
+    }
+    outcome += (outcome.empty() ? "" : "; ") + name + ": " + result;
+  }
+  outcome_ = outcome;
+}
+
+}  // namespace zeb
