@@ -12,6 +12,10 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 wineserver -p </dev/null >/dev/null 2>&1 &
 /usr/lib/wine/wine64 cmd /c exit </dev/null >/dev/null 2>&1
+# The desktop process (explorer.exe, with rpcss.exe beside it) starts with the first program
+# that needs a window or COM, and inherits that program's output: it would hold a test's
+# output pipe open for a minute after the test had ended. Started here, it holds nothing.
+/usr/lib/wine/wine64 explorer.exe /desktop </dev/null >/dev/null 2>&1 &
 # Under Xvfb no window manager runs, and Wine waits 2 s for one whenever a window it lets a
 # manager handle is hidden or closed. Windows it manages itself close at once.
 /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
