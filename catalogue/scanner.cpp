@@ -7,7 +7,9 @@
 #include "catalogue/game_search.h"
 #include "catalogue/progress_text.h"
 #include "formats/game_entry.h"
+#include "formats/store_info.h"
 #include "platform/listing.h"
+#include "platform/name_rules.h"
 #include "platform/parallel.h"
 #include "platform/paths.h"
 #include "platform/text_rules.h"
@@ -16,13 +18,21 @@ namespace zeb {
 
 namespace {
 
-// The search's view of the disk: the real listings.
+// The search's view of the disk: the real listings. One listing of a folder gives both its
+// executables and the store's records of a game.
 FolderLister DiskLister() {
   return {
-      [](const std::string& folder, std::vector<std::string>* names) {
+      [](const std::string& folder, FolderFiles* files) {
+        files->executables.clear();
+        files->store_infos.clear();
         FileListing listing;
-        if (!ListFiles(folder, "*.exe", &listing).ok()) return false;
-        *names = std::move(listing.names);
+        if (!ListFiles(folder, "*", &listing).ok()) return false;
+        for (std::string& name : listing.names) {
+          if (MatchesPattern(name, "*.exe"))
+            files->executables.push_back(std::move(name));
+          else if (IsStoreInfoName(name))
+            files->store_infos.push_back(std::move(name));
+        }
         return true;
       },
       [](const std::string& folder, std::vector<std::string>* paths) {
