@@ -152,17 +152,13 @@ TEST_F(EntryEditorTest, AddingNeverBlacklistsAndReplacesOnlyTheSameGamesEntry) {
             CrLf({"d:\\pc games\\Old", "game.exe", "Old", "", ""}));
   EXPECT_EQ(ReadBytes(roms_ + "\\game (New).zeb"),
             CrLf({"d:\\pc games\\New", "game.exe", "New", "", ""}));
-  // The same game's entry is replaced, as is a blacklist entry.
+  // The same game's entry is replaced.
   Add();
   editor_.fields() = {"d:\\pc games\\Old\\bin", "game.exe", "Old again", "", ""};
   ASSERT_TRUE(editor_.Ok());
   EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"),
             CrLf({"d:\\pc games\\Old\\bin", "game.exe", "Old again", "", ""}));
-  Entry("banned.zeb", kNull);
-  Add();
-  editor_.fields() = {"d:\\pc games\\Banned", "banned.exe", "Banned", "", ""};
-  ASSERT_TRUE(editor_.Ok());
-  EXPECT_EQ(Files(), (Lines{"banned.zeb", "game (New).zeb", "game.zeb"}));
+  EXPECT_EQ(Files(), (Lines{"game (New).zeb", "game.zeb"}));
   EXPECT_TRUE(prompt_.messages.empty());
 }
 

@@ -1,5 +1,5 @@
-// Whose entry an entry file is, how a game sharing its program's name with another is named,
-// and the entry made from a store's play task.
+// Whose entry an entry file is, and the entry made from a store's play task. (The names of
+// games sharing a program are shown by the scan's tests.)
 #include "catalogue/entry_names.h"
 
 #include <gtest/gtest.h>
@@ -24,26 +24,6 @@ TEST(GameFolderOf, TheDirectSubFolderOfTheGamesRoot) {
   EXPECT_EQ(GameFolderOf("E:\\Elsewhere\\Tanks", "D:\\Games\\"), "E:\\Elsewhere\\Tanks");
   EXPECT_EQ(GameFolderOf("D:\\Games", "D:\\Games\\"), "D:\\Games");
   EXPECT_EQ(GameFolderOf("D:\\Tanks\\bin", "D:\\"), "D:\\Tanks");
-}
-
-TEST(SharedProgramEntryFileName, ProgramThenTheGameFolderInParentheses) {
-  std::string name;
-  ASSERT_TRUE(SharedProgramEntryFileName("Launcher.exe", "D:\\Games\\HITMAN 3", &name));
-  EXPECT_EQ(name, "Launcher (HITMAN 3).zeb");
-  ASSERT_TRUE(SharedProgramEntryFileName("launcher", "D:\\Games\\X\\", &name));
-  EXPECT_EQ(name, "launczeb (X).zeb");
-  EXPECT_FALSE(SharedProgramEntryFileName("ab", "D:\\Games\\X", &name));
-}
-
-TEST(NameForScannedGame, EveryGameIsWrittenOnceOrAccountedFor) {
-  using H = NameHolder;
-  EXPECT_EQ(NameForScannedGame(H::kFree, H::kFree), RowName::kOwnName);
-  EXPECT_EQ(NameForScannedGame(H::kOtherGame, H::kFree), RowName::kSharedName);
-  EXPECT_EQ(NameForScannedGame(H::kThisGame, H::kFree), RowName::kCatalogued);
-  EXPECT_EQ(NameForScannedGame(H::kBlacklist, H::kFree), RowName::kBlacklisted);
-  // Its entry under the shared name keeps it catalogued, the other game's entry gone or not.
-  EXPECT_EQ(NameForScannedGame(H::kFree, H::kThisGame), RowName::kCatalogued);
-  EXPECT_EQ(NameForScannedGame(H::kOtherGame, H::kBlacklist), RowName::kBlacklisted);
 }
 
 TEST(StartOfPlayTask, TheWorkingFolderOrTheProgramsFolderAndTheArgumentsAsWritten) {

@@ -2,6 +2,9 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+
 #include "catalogue/catalogue.h"
 #include "platform/files.h"
 #include "platform/listing.h"
@@ -45,21 +48,15 @@ class ScanTest : public ::testing::Test {
   // The result line's numbers add up to the game folders it looked at: "3 game folders: 1 new
   // entry; 2 gave no game: A, B" or "Stopped after 3 of 9 game folders: ...".
   void ExpectTheResultAddsUp() {
-    const std::string& line = catalogue_.outcome();
-    auto number = [](const std::string& text, size_t* pos) {
-      size_t value = 0;
-      for (; *pos < text.size() && (isdigit(text[*pos]) || text[*pos] == ','); ++*pos)
-        if (text[*pos] != ',') value = value * 10 + (text[*pos] - '0');
-      return value;
-    };
-    size_t pos = line.rfind("Stopped after ", 0) == 0 ? 14 : 0;
-    size_t folders = number(line, &pos), sum = 0;
-    size_t part = line.find(": ");
-    ASSERT_NE(part, std::string::npos) << line;
-    for (part += 2; part != std::string::npos + 2; part = line.find("; ", part) + 2) {
-      size_t at = part;
-      sum += number(line, &at);
-      EXPECT_GT(at, part) << "a part without a count in: " << line;
+    std::string line = catalogue_.outcome();
+    line.erase(std::remove(line.begin(), line.end(), ','), line.end());
+    size_t folders = 0, sum = 0, part = line.find(": ");
+    std::sscanf(line.c_str(), line.rfind("Stopped", 0) == 0 ? "Stopped after %zu" : "%zu",
+                &folders);
+    for (; part != std::string::npos; part = line.find("; ", part + 1)) {
+      size_t count = 0;
+      EXPECT_EQ(std::sscanf(line.c_str() + part + 2, "%zu", &count), 1) << line;
+      sum += count;
     }
     EXPECT_EQ(sum, folders) << line;
   }
