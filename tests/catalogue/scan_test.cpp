@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 
 #include "catalogue/catalogue.h"
@@ -277,6 +278,41 @@ TEST_F(ScanTest, ABlacklistEntryKeepsItsProgramOutOfEveryGameAndIsAccountedFor) 
   ExpectTheResultAddsUp();
   ASSERT_EQ(prompt_.messages.size(), 1u);
   EXPECT_NE(prompt_.messages[0].text.find(long_name + " (Long2).zeb"), std::string::npos);
+}
+
+// Asks the work to stop once `after` items of one activity are done.
+class StopAfter : public Progress {
+ public:
+  StopAfter(std::string activity, size_t after) : activity_(std::move(activity)), after_(after) {}
+  void Step(const char* activity, size_t done, size_t, const std::string&) override {
+    if (activity == activity_ && done >= after_) stop_ = true;
+  }
+  bool StopRequested() const override { return stop_; }
+
+ private:
+  std::string activity_;
+  size_t after_;
+  std::atomic<bool> stop_{false};
+};
+
+TEST_F(ScanTest, AStoppedScanOrWriterAccountsForEveryFolderItLookedAt) {
+  for (const char* game : {"A", "B", "C", "D", "E"}) Game(std::string(game) + "\\play.exe");
+  MakeFolders(root_ + "\\Docs");
+  catalogue_.set_scan_threads(1);
+  StopAfter scan("Scanning", 3);
+  catalogue_.set_progress(&scan);
+  catalogue_.GenerateZEBFiles();
+  EXPECT_EQ(catalogue_.outcome(), "Stopped after 3 of 6 game folders: 3 new entries");
+  ExpectTheResultAddsUp();
+
+  StopAfter writer("Writing entry files", 1);
+  catalogue_.set_progress(&writer);
+  catalogue_.settings().zeb_path = dir_ / "roms2\\";
+  catalogue_.GenerateZEBFiles();
+  EXPECT_EQ(catalogue_.outcome(),
+            "6 game folders: 1 new entry; 1 gave no game: Docs; 4 not written: stopped");
+  ExpectTheResultAddsUp();
+  catalogue_.set_progress(nullptr);
 }
 
 TEST_F(ScanTest, HiddenExecutablesAreNoCandidates) {
