@@ -320,6 +320,7 @@ TEST_F(ScanTest, HiddenExecutablesAreNoCandidates) {
   testing::SetAttributes(root_ + "\\Ghost\\ghost.exe", FILE_ATTRIBUTE_HIDDEN);
   catalogue_.GenerateZEBFiles();
   EXPECT_TRUE(EntryFiles().empty());
+  EXPECT_EQ(catalogue_.outcome(), "1 game folders: 0 new entries; 1 gave no game: Ghost");
 }
 
 TEST_F(ScanTest, AnEntryFolderWithoutFinalBackslashGetsOneAndReceivesTheFiles) {
@@ -329,6 +330,7 @@ TEST_F(ScanTest, AnEntryFolderWithoutFinalBackslashGetsOneAndReceivesTheFiles) {
   EXPECT_EQ(catalogue_.settings().zeb_path, dir_ / "roms\\");
   EXPECT_EQ(EntryFiles(), (Lines{"alpha.zeb"}));
   EXPECT_FALSE(AnyFileExists(dir_ / "romsalpha.zeb"));
+  ExpectTheResultAddsUp();
   EXPECT_EQ(catalogue_.rows().size(), 1u);
   // Nothing is left of the writing: no temporary file, no work folder.
   std::vector<std::string> folders;
