@@ -57,6 +57,9 @@ class Catalogue {
   unsigned rows_version() const { return rows_version_; }
   // The selected row, or -1 when none is.
   int selected() const { return selected_; }
+  // The name of the entry file the selected row was loaded from (its own file, whatever its
+  // name); empty with no row selected or for a row of the scan that was not written.
+  const std::string& selected_entry_file() const;
   // The fields shown in "Current Selection:": the selected row's entry; after a reload of
   // the list, which leaves no row selected, nothing.
   const GameEntry& details() const { return details_; }
@@ -91,11 +94,25 @@ class Catalogue {
   void GenerateZEBFiles();
   // The names of the game folders in which the last scan found no game, in their order.
   const std::vector<std::string>& folders_without_game() const { return folders_without_game_; }
-  // Writes an entry file for every row whose entry file does not exist yet, then LoadZEBs.
-  // Gives back how many entry files it made. It stops after the current file when the user
-  // asks, unless stoppable is false (after a stopped scan, the rows already made are written:
-  // the scan's work is kept).
-  size_t List2ZEB(bool stoppable = true);
+  // What the entry writer did with one row of the scan.
+  struct RowWritten {
+    enum Fate {
+      kWritten,      // a new entry file
+      kCatalogued,   // the game has its entry already
+      kBlacklisted,  // a blacklist entry keeps its program out
+      kNotWritten,   // the file could not be written (or the entry folder cannot be used)
+      kNotReached,   // the user stopped the writer first
+    };
+    Fate fate = kNotReached;
+    std::string entry_file;  // the name it was or would have been written under
+  };
+  // Writes an entry file for every row of the scan whose game has none yet, then LoadZEBs. The
+  // file is named after the row's program; when another game's entry holds that name, after
+  // the program and the game folder ("Launcher (HITMAN 3).zeb"). A game with an entry under
+  // either name, or whose program has a blacklist entry, gets none. Gives back what became of
+  // each row. It stops after the current file when the user asks, unless stoppable is false
+  // (after a stopped scan, the rows already made are written: the scan's work is kept).
+  std::vector<RowWritten> List2ZEB(bool stoppable = true);
 
   // --- The frontend's settings -----------------------------------------------------------
   // "Prepare Dk Settings": writes "cfgs\PC.cfg" below the Dragon King folder.
@@ -149,9 +166,25 @@ class Catalogue {
   void Blacklist();
 
   // --- Overwriting entry files (the blacklist command and the editor) ----------------------
+  // The entry folder as the operations use it: with a final "\", counted from the program's
+  // folder when relative (SettingFolder). Empty while its setting is, so that nothing is read
+  // from or written to an unset entry folder.
+  std::string EntryFolder() const;
+  // The path of the entry file of that name in the entry folder. An unset entry folder has
+  // none: a message says so and the result is false.
+  bool PathInEntryFolder(const std::string& file_name, std::string* path);
   // The entry folder text followed by exe_name's entry file name. A name shorter than three
   // characters has none: a message says so and the result is false.
   bool EntryFilePath(const std::string& exe_name, std::string* path);
+  // The game folder of an entry's folder: the direct sub-folder of the games root on its way,
+  // or the folder itself when it lies elsewhere.
+  std::string GameFolderOf(const std::string& folder) const;
+  // The path of the entry file for an entry of program in game_folder that is not there yet
+  // as own_file (the entry file being edited, or empty): named after the program, unless
+  // another game's entry holds that name; then after the program and the game folder. False,
+  // with a message, when there is no such name or both are held by other games' entries.
+  bool NewEntryFilePath(const std::string& program, const std::string& game_folder,
+                        const std::string& own_file, std::string* path);
   // Creates or overwrites an entry file; the old content stays whole until the new one is
   // complete. A failure is shown as a message naming the file and the reason.
   bool OverwriteEntryFile(const std::string& path, const std::vector<std::string>& lines);
@@ -159,11 +192,7 @@ class Catalogue {
  private:
   // Empties the list; "Current Selection:" then shows nothing either.
   void ClearRows();
-  void AddRow(const GameEntry& entry);
-  // The folders the settings name, as the operations use them: with a final "\", relative
-  // ones counted from the program's folder (SettingFolder). EntryFolder is empty while its
-  // setting is, so that nothing is read from or written to an unset entry folder.
-  std::string EntryFolder() const;
+  void AddRow(const GameEntry& entry, const std::string& entry_file = "");
   std::string SettingFolder(const std::string& setting) const;
   // Progress and prompts from the scan's threads go through here one at a time.
   void Step(const char* activity, size_t done, size_t total, const std::string& item);
@@ -189,6 +218,15 @@ class Catalogue {
   // makes its row split into more pieces, but the entry is still right), the scan's fields
   // for a row of the scan. The selection, the blacklist and the start act on these.
   std::vector<GameEntry> entries_;
+  // Each row's entry file name (LoadZEBs), so that every command acts on the row's own file.
+  std::vector<std::string> entry_files_;
+  // For the scan's rows: the game folder and the program after which the entry is named (line
+  // 2 may carry arguments after it).
+  struct ScanGame {
+    std::string game_folder;
+    std::string program;
+  };
+  std::vector<ScanGame> scan_games_;
   std::vector<std::string> folders_without_game_;
   FrontendFolders frontend_folders_;
   unsigned rows_version_ = 0;

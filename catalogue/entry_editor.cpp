@@ -5,12 +5,15 @@
 
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/process.h"
 #include "platform/text_rules.h"
 
 namespace zeb {
 
 void EntryEditor::Fill() {
   fields_ = GameEntry();
+  prev_folder_.clear();
+  own_file_.clear();
   if (catalogue_.selected() < 0) {
     fields_.folder = catalogue_.settings().game_paths;
     prevExe_ = std::string(kBlacklistMarker);
@@ -19,6 +22,8 @@ void EntryEditor::Fill() {
   // The details are the selected row's fields, split as the row is split.
   fields_ = catalogue_.details();
   prevExe_ = fields_.exe;
+  prev_folder_ = fields_.folder;
+  own_file_ = catalogue_.selected_entry_file();
 }
 
 void EntryEditor::Browse() {
@@ -65,11 +70,24 @@ bool EntryEditor::FieldsFitAnEntry() {
 
 bool EntryEditor::Ok() {
   if (!FieldsFitAnEntry()) return false;
-  // Both names are checked before anything is written.
-  bool replaces_exe = prevExe_ != fields_.exe && !IsBlacklistMarker(prevExe_);
+  // The programs are compared, not the lines: new arguments keep the program. Both names are
+  // checked before anything is written.
+  std::string program = EntryProgram(fields_.folder, fields_.exe);
+  bool replaces_exe = prevExe_ != fields_.exe && !IsBlacklistMarker(prevExe_) &&
+                      EntryProgram(prev_folder_, prevExe_) != program;
   std::string old_path, new_path;
-  if (replaces_exe && !catalogue_.EntryFilePath(prevExe_, &old_path)) return false;
-  if (!catalogue_.EntryFilePath(fields_.exe, &new_path)) return false;
+  // The row's own file; a row of the scan that was never written is named after its program.
+  auto own_path = [&](std::string* path) {
+    if (!own_file_.empty()) return catalogue_.PathInEntryFolder(own_file_, path);
+    std::string previous = EntryProgram(prev_folder_, prevExe_);
+    return catalogue_.EntryFilePath(previous.substr(previous.find_last_of("\\/") + 1), path);
+  };
+  if (replaces_exe && !own_path(&old_path)) return false;
+  bool same_file = !replaces_exe && !IsBlacklistMarker(prevExe_) && !own_file_.empty();
+  if (same_file ? !own_path(&new_path)
+                : !catalogue_.NewEntryFilePath(program, catalogue_.GameFolderOf(fields_.folder),
+                                               own_file_, &new_path))
+    return false;
 
   // The old entry as it stood, to put back should the new entry fail to be written. The
   // two names may be one file (game.exe and Game.exe), so the blacklist entry goes first

@@ -26,9 +26,13 @@ class EntryEditor {
   // facts of its version resource. A cancelled dialog changes nothing.
   void Browse();
 
-  // Writes a blacklist entry for a replaced executable, then the entry itself, and reloads
-  // the catalogue. False when nothing more could be written: a message says why, and the
-  // editor stays open with its fields so the user can mend them and press OK again.
+  // Writes a blacklist entry for a replaced program, then the entry itself, and reloads the
+  // catalogue. An edited entry keeps its own entry file while its program stays (line 2 may
+  // change its arguments); a replaced program turns that file into the blacklist entry. A new
+  // entry file is named after its program, unless another game's entry holds that name (then
+  // after the program and the game folder). False when nothing more could be written: a
+  // message says why, and the editor stays open with its fields so the user can mend them and
+  // press OK again.
   bool Ok();
 
   // The five fields: txtPath, txtExe, txtName, txtMan, txtYear.
@@ -45,6 +49,9 @@ class EntryEditor {
   Catalogue& catalogue_;
   GameEntry fields_;
   std::string prevExe_;
+  // The edited row's folder as it opened and its own entry file (empty when adding).
+  std::string prev_folder_;
+  std::string own_file_;
 };
 
 }  // namespace zeb

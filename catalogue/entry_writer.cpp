@@ -1,14 +1,25 @@
 // The entry writer: the scan's rows become entry files, never replacing one that exists.
+#include <unordered_map>
+
 #include "catalogue/catalogue.h"
+#include "catalogue/entry_holder.h"
+#include "catalogue/entry_names.h"
 #include "formats/game_entry.h"
 #include "platform/files.h"
+#include "platform/name_rules.h"
 #include "platform/new_files.h"
+#include "platform/paths.h"
 
 namespace zeb {
 
-size_t Catalogue::List2ZEB(bool stoppable) {
+std::vector<Catalogue::RowWritten> Catalogue::List2ZEB(bool stoppable) {
+  std::vector<RowWritten> rows(rows_.size());
+  auto none_written = [&] {
+    for (RowWritten& row : rows) row.fate = RowWritten::kNotWritten;
+    return rows;
+  };
   std::string& setting = settings_.zeb_path;
-  if (setting.empty()) return 0;
+  if (setting.empty()) return none_written();
   // The field itself keeps the added "\", so it is shown and saved too.
   if (setting.back() != '\\') setting += '\\';
   const std::string folder = EntryFolder();
@@ -16,26 +27,56 @@ size_t Catalogue::List2ZEB(bool stoppable) {
   if (!FolderExists(folder)) CreateOneFolder(folder);
   if (!FolderExists(folder)) {
     ShowMessage("Unable to create ZEB directory!!!");
-    return 0;
+    return none_written();
   }
 
   std::vector<std::string> not_written;
   std::string reason;
-  size_t written = 0;
   {
     NewFileWriter writer(folder);
+    // The first line of each file written here, so that none is read back.
+    std::unordered_map<std::string, std::string> written_folders;
     for (size_t i = 0; i < rows_.size() && !(stoppable && progress_->StopRequested()); ++i) {
-      // Every piece becomes a line, and the second names the executable.
-      std::vector<std::string> parts = SplitRow(rows_[i]);
+      const GameEntry& entry = entries_[i];
+      const ScanGame* game = i < scan_games_.size() ? &scan_games_[i] : nullptr;
+      const std::string& program = game != nullptr ? game->program : entry.exe;
+      RowWritten& row = rows[i];
+      row.fate = RowWritten::kNotWritten;
       std::string name;
-      if (parts.size() < 2 || !EntryFileName(parts[1], &name)) continue;
+      if (!EntryFileName(program, &name)) continue;
       Step("Writing entry files", i + 1, rows_.size(), name);
-      // An existing entry (edited, blacklisted, or another game's) always wins.
-      if (writer.Exists(name)) continue;
+      if (game != nullptr) {
+        // Whose entry each name holds: nothing, a blacklist entry, this game's or another's.
+        auto holder = [&](const std::string& file) {
+          if (!writer.Exists(file)) return NameHolder::kFree;
+          auto made = written_folders.find(UpperCase(file));
+          if (made == written_folders.end())
+            return HolderOfEntryFile(folder + file, game->game_folder);
+          return IsGamesEntry(made->second, game->game_folder) ? NameHolder::kThisGame
+                                                               : NameHolder::kOtherGame;
+        };
+        std::string shared;
+        SharedProgramEntryFileName(program, game->game_folder, &shared);
+        RowName choice = NameForScannedGame(holder(name), holder(shared));
+        if (choice == RowName::kSharedName) name = shared;
+        row.entry_file = name;
+        if (choice == RowName::kCatalogued) row.fate = RowWritten::kCatalogued;
+        if (choice == RowName::kBlacklisted) row.fate = RowWritten::kBlacklisted;
+        if (row.fate != RowWritten::kNotWritten) continue;
+      } else if (writer.Exists(name)) {
+        // An existing entry (edited, blacklisted, or another game's) always wins.
+        row = {RowWritten::kCatalogued, name};
+        continue;
+      }
+      row.entry_file = name;
       Status status;
-      CreateOnceResult result = writer.Create(name, parts, &status);
-      if (result == CreateOnceResult::kCreated) ++written;
-      if (result == CreateOnceResult::kFailed) {
+      CreateOnceResult result = writer.Create(name, entry.ToLines(), &status);
+      if (result == CreateOnceResult::kCreated) {
+        row.fate = RowWritten::kWritten;
+        written_folders[UpperCase(name)] = entry.folder;
+      } else if (result == CreateOnceResult::kAlreadyExists) {
+        row.fate = RowWritten::kCatalogued;
+      } else {
         not_written.push_back(name);
         if (reason.empty()) reason = status.message();
       }
@@ -47,7 +88,7 @@ size_t Catalogue::List2ZEB(bool stoppable) {
     ShowMessage("These entry files could not be written:" + names + "\n\n" + reason);
   }
   LoadZEBs();
-  return written;
+  return rows;
 }
 
 }  // namespace zeb

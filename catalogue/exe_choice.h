@@ -16,8 +16,13 @@ bool IsPreferredExecutable(std::string_view folder_path, std::string_view name);
 // contains "UNIN" or "SETUP"; ignoring case.
 bool IsExcludedExecutable(std::string_view name);
 
+// True for the helper programs that games ship beside themselves and that are never the game:
+// crash reporters, runtime installers, script interpreters, browser helpers and updaters (one
+// table, ignoring case). The second pass and the deeper look pass over them.
+bool IsHelperProgram(std::string_view name);
+
 // The index of the chosen name: the first preferred one (exclusions do not apply to it),
-// else the first that is not excluded, else none.
+// else the first that is neither excluded nor a helper program, else none.
 std::optional<size_t> ChooseExecutable(std::string_view folder_path,
                                        const std::vector<std::string>& names);
 

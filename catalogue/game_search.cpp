@@ -9,16 +9,20 @@ namespace zeb {
 namespace {
 
 // The rule the scan has always had, kept exactly: where it chooses, the deeper look never runs.
-std::optional<FoundExecutable> PlainRule(const std::string& game_folder,
-                                         const FolderLister& lister) {
-  std::vector<std::string> names;
-  if (!lister.executables(game_folder, &names)) return std::nullopt;
+std::optional<FoundExecutable> PlainRule(const std::string& game_folder, const FolderLister& lister,
+                                         const FolderFiles* game_folder_files) {
+  FolderFiles files;
+  if (game_folder_files != nullptr)
+    files.executables = game_folder_files->executables;
+  else if (!lister.files(game_folder, &files))
+    return std::nullopt;
+  std::vector<std::string>& names = files.executables;
   std::string folder = game_folder;
   if (names.empty()) {
     std::vector<std::string> sub_folders;
     if (!lister.sub_folders(game_folder, &sub_folders) || sub_folders.empty()) return std::nullopt;
     folder = sub_folders.front();
-    if (!lister.executables(folder, &names)) return std::nullopt;
+    if (!lister.files(folder, &files)) return std::nullopt;
   }
   std::optional<size_t> chosen = ChooseExecutable(folder, names);
   if (!chosen) return std::nullopt;
@@ -45,8 +49,9 @@ std::optional<FoundExecutable> DeeperLook(const std::string& game_folder,
     level = NextLevel(level, lister);
     std::optional<FoundExecutable> not_excluded;
     for (const std::string& folder : level) {
-      std::vector<std::string> names;
-      if (!lister.executables(folder, &names)) continue;
+      FolderFiles files;
+      if (!lister.files(folder, &files)) continue;
+      const std::vector<std::string>& names = files.executables;
       std::optional<size_t> chosen = ChooseExecutable(folder, names);
       if (!chosen) continue;
       // ChooseExecutable takes a preferred name first, so this tells which kind it took.
@@ -73,8 +78,9 @@ bool IsPassedOverFolder(std::string_view folder_name) {
 }
 
 std::optional<FoundExecutable> FindGameExecutable(const std::string& game_folder,
-                                                  const FolderLister& lister) {
-  std::optional<FoundExecutable> found = PlainRule(game_folder, lister);
+                                                  const FolderLister& lister,
+                                                  const FolderFiles* game_folder_files) {
+  std::optional<FoundExecutable> found = PlainRule(game_folder, lister, game_folder_files);
   return found ? found : DeeperLook(game_folder, lister);
 }
 

@@ -10,11 +10,18 @@
 
 namespace zeb {
 
-// What the search sees of the disk. Each call fills the vector and is false when the folder
+// What one listing of a folder gives the search.
+struct FolderFiles {
+  // The names (without folder) of the folder's candidate executables, in name order.
+  std::vector<std::string> executables;
+  // The names of the store's records of a game (goggame-<digits>.info), in name order.
+  std::vector<std::string> store_infos;
+};
+
+// What the search sees of the disk. Each call fills its output and is false when the folder
 // cannot be listed.
 struct FolderLister {
-  // The names (without folder) of the folder's candidate executables, in name order.
-  std::function<bool(const std::string& folder, std::vector<std::string>* names)> executables;
+  std::function<bool(const std::string& folder, FolderFiles* files)> files;
   // The folder's direct sub-folders as paths (the folder, "\" and the name), in name order.
   std::function<bool(const std::string& folder, std::vector<std::string>* paths)> sub_folders;
 };
@@ -37,8 +44,10 @@ struct FoundExecutable {
 // chooses none, the deeper look: the sub-folders breadth first, down to kDeepestSearchLevel,
 // each level in its parents' order and then by name, passing over installer folders. At one
 // level, the first folder with a preferred executable wins, else the first with one that is
-// not excluded. A folder that cannot be listed is passed over.
+// not excluded. A folder that cannot be listed is passed over. game_folder_files is the
+// listing of the game folder when the caller has made it already (null: listed here).
 std::optional<FoundExecutable> FindGameExecutable(const std::string& game_folder,
-                                                  const FolderLister& lister);
+                                                  const FolderLister& lister,
+                                                  const FolderFiles* game_folder_files = nullptr);
 
 }  // namespace zeb

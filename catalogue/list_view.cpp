@@ -14,14 +14,17 @@ namespace zeb {
 void Catalogue::ClearRows() {
   rows_.clear();
   entries_.clear();
+  entry_files_.clear();
+  scan_games_.clear();
   details_ = GameEntry();
   selected_ = -1;
   ++rows_version_;
 }
 
-void Catalogue::AddRow(const GameEntry& entry) {
+void Catalogue::AddRow(const GameEntry& entry, const std::string& entry_file) {
   rows_.push_back(entry.ToRow());
   entries_.push_back(entry);
+  entry_files_.push_back(entry_file);
   ++rows_version_;
 }
 
@@ -34,6 +37,7 @@ void Catalogue::LoadZEBs() {
   if (!ListFiles(folder, "*.*", &listing).ok()) return;
   rows_.reserve(listing.names.size());
   entries_.reserve(listing.names.size());
+  entry_files_.reserve(listing.names.size());
   for (size_t i = 0; i < listing.names.size(); ++i) {
     const std::string& name = listing.names[i];
     // The list must show the disk, so reading is reported but never stopped.
@@ -42,8 +46,13 @@ void Catalogue::LoadZEBs() {
     // with the missing fields empty.
     EntryFile file = ReadEntryFile(JoinPath(listing.folder, name));
     if (file.kind == EntryFileKind::kUnreadable || file.kind == EntryFileKind::kBlacklist) continue;
-    AddRow(file.entry);
+    AddRow(file.entry, name);
   }
+}
+
+const std::string& Catalogue::selected_entry_file() const {
+  static const std::string kNone;
+  return selected_ < 0 ? kNone : entry_files_[selected_];
 }
 
 void Catalogue::Select(int index) {

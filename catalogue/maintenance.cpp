@@ -9,6 +9,7 @@
 #include "platform/files.h"
 #include "platform/listing.h"
 #include "platform/paths.h"
+#include "platform/process.h"
 #include "platform/text_rules.h"
 
 namespace zeb {
@@ -47,13 +48,6 @@ void DeleteAndCount(const std::string& path, size_t* deleted, std::vector<std::s
 }
 
 constexpr char kLeftInPlace[] = "These files could not be deleted and were left in place:";
-
-// Whether the game of an entry still starts: a file (not a folder) of the executable's name
-// in the entry's folder. The lookup ignores letter case and sees hidden and system files, as
-// starting the game does. An empty executable line names no game.
-FileLookup LookUpExecutable(const std::string& folder, const std::string& exe) {
-  return exe.empty() ? FileLookup::kMissing : LookUpFile(JoinPath(folder, exe));
-}
 
 // "Stopped after 12 of 300 files: " when the user stopped the work, else nothing.
 std::string StoppedAfter(size_t looked_at, size_t total, const char* what) {
@@ -116,7 +110,10 @@ void Catalogue::RemoveInvalidEntries() {
       continue;
     }
     if (file.kind == EntryFileKind::kBlacklist) continue;
-    FileLookup game = LookUpExecutable(file.entry.folder, file.entry.exe);
+    // Kept whenever the start rule finds its program: the whole line 2 as a file in the
+    // entry's folder (in any letter case, hidden or not), else the program the line names
+    // first, in that folder or on the search path.
+    FileLookup game = LookUpEntryProgram(file.entry.folder, file.entry.exe);
     if (game == FileLookup::kFound) continue;
     // A game on a drive that is not plugged in, or a share that is offline, may well still
     // be there: its entry (perhaps edited by hand) stays.
@@ -143,9 +140,12 @@ void Catalogue::RemoveInvalidEntries() {
 
 void Catalogue::Blacklist() {
   if (selected_ < 0) return;
-  // The details hold the selected row's fields.
+  // The row's own entry file, whatever its name; a row of the scan that was never written
+  // has none, and is named after its program.
   std::string path;
-  if (!EntryFilePath(details_.exe, &path)) return;
+  bool named = selected_entry_file().empty() ? EntryFilePath(details_.exe, &path)
+                                             : PathInEntryFolder(selected_entry_file(), &path);
+  if (!named) return;
   if (OverwriteEntryFile(path, BlacklistLines()))
     outcome_ = std::string(LastPathPart(path)) + " blacklisted";
   LoadZEBs();

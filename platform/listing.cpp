@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
+#include "platform/code_page.h"
 #include "platform/files.h"
 #include "platform/name_rules.h"
 #include "platform/paths.h"
@@ -30,7 +33,7 @@ std::wstring ListedFolder(const std::string& folder) {
 }
 
 // Calls visit(attributes, name) for every entry that the search path matches, except "."
-// and "..". When nothing matches, the search is no error.
+// and "..", with the name as wide characters. When nothing matches, the search is no error.
 template <typename Visit>
 Status VisitMatches(const std::wstring& search, const std::string& folder, DWORD flags,
                     Visit visit) {
@@ -43,7 +46,7 @@ Status VisitMatches(const std::wstring& search, const std::string& folder, DWORD
     return Status::Error("Cannot list \"" + folder + "\": " + ErrorText(error, folder));
   }
   do {
-    if (!IsDotName(data.cFileName) && !visit(data.dwFileAttributes, Narrow(data.cFileName)))
+    if (!IsDotName(data.cFileName) && !visit(data.dwFileAttributes, data.cFileName))
       return Status::Ok();
   } while (FindNextFileW(find.get(), &data));
   DWORD error = GetLastError();
@@ -58,7 +61,7 @@ template <typename Visit>
 Status VisitFolder(const std::string& folder, const std::wstring& listed, Visit visit) {
   if (folder.empty()) return Status::Error("No folder was given");
   return VisitMatches(LongPathForm(listed + L"\\*"), folder, FIND_FIRST_EX_LARGE_FETCH,
-                      [&](DWORD attributes, const std::string& name) {
+                      [&](DWORD attributes, const wchar_t* name) {
                         visit(attributes, name);
                         return true;
                       });
@@ -70,9 +73,10 @@ Status ListFiles(const std::string& folder, const std::string& pattern, FileList
   listing->names.clear();
   std::wstring listed = ListedFolder(folder);
   listing->folder = Narrow(listed);
-  Status status = VisitFolder(folder, listed, [&](DWORD attributes, const std::string& name) {
-    if ((attributes & kNotOrdinary) == 0 && MatchesPattern(name, pattern))
-      listing->names.push_back(name);
+  Status status = VisitFolder(folder, listed, [&](DWORD attributes, const wchar_t* wide_name) {
+    if ((attributes & kNotOrdinary) != 0) return;
+    std::string name = Narrow(wide_name);
+    if (MatchesPattern(name, pattern)) listing->names.push_back(std::move(name));
   });
   if (!status.ok()) {
     listing->names.clear();
@@ -86,8 +90,8 @@ Status ListFolders(const std::string& folder, std::vector<std::string>* sub_fold
   sub_folders->clear();
   std::vector<std::string> names;
   std::wstring listed = ListedFolder(folder);
-  Status status = VisitFolder(folder, listed, [&](DWORD attributes, const std::string& name) {
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) names.push_back(name);
+  Status status = VisitFolder(folder, listed, [&](DWORD attributes, const wchar_t* name) {
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) names.push_back(Narrow(name));
   });
   if (!status.ok()) return status;
   SortNames(names);
@@ -97,12 +101,44 @@ Status ListFolders(const std::string& folder, std::vector<std::string>* sub_fold
   return Status::Ok();
 }
 
+Status ListGameFolders(const std::string& folder, std::vector<SubFolder>* sub_folders) {
+  sub_folders->clear();
+  std::wstring listed = ListedFolder(folder);
+  std::string base = Narrow(listed);
+  Status status = VisitFolder(folder, listed, [&](DWORD attributes, const wchar_t* wide_name) {
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
+    SubFolder sub;
+    if (NarrowExactly(wide_name, &sub.name)) {
+      sub.path = JoinPath(base, sub.name);
+    } else {
+      // Windows keeps a short name for exactly this; the volume may keep none.
+      std::wstring long_path = LongPathForm(listed + L"\\" + wide_name);
+      std::wstring short_path(32768, L'\0');
+      DWORD length = GetShortPathNameW(long_path.c_str(), short_path.data(), 32768);
+      std::wstring_view short_wide(short_path.data(), length < 32768 ? length : 0);
+      short_wide.remove_prefix(std::min(short_wide.size(), short_wide.find_last_of(L'\\') + 1));
+      std::string short_name;
+      // Without a short name the system gives back the long one, which cannot be held either.
+      if (!short_wide.empty() && NarrowExactly(std::wstring(short_wide), &short_name))
+        sub.path = JoinPath(base, short_name);
+    }
+    sub_folders->push_back(std::move(sub));
+  });
+  if (!status.ok()) {
+    sub_folders->clear();
+    return status;
+  }
+  std::sort(sub_folders->begin(), sub_folders->end(),
+            [](const SubFolder& a, const SubFolder& b) { return NameLess(a.name, b.name); });
+  return Status::Ok();
+}
+
 bool NamesAnyOrdinaryFile(const std::string& path_text) {
   if (path_text.empty()) return false;
   std::string search = path_text;
   if (search.back() == '\\' || search.back() == '/') search += "*";
   bool found = false;
-  VisitMatches(WidePath(search), path_text, 0, [&](DWORD attributes, const std::string&) {
+  VisitMatches(WidePath(search), path_text, 0, [&](DWORD attributes, const wchar_t*) {
     found = (attributes & kNotOrdinary) == 0;
     return !found;  // stop at the first ordinary file
   });

@@ -21,6 +21,18 @@ Status ListFiles(const std::string& folder, const std::string& pattern, FileList
 // without a trailing "\", then "\" and the sub-folder's name.
 Status ListFolders(const std::string& folder, std::vector<std::string>* sub_folders);
 
+// A game folder as the scan names it. Its path is one the program's 8-bit functions can use:
+// a long name that the code page cannot hold ("Ōkami HD" under code page 1252) is reached
+// through the folder's short (8.3) name, which Windows keeps for exactly this. The name is the
+// long name, as the code page best renders it where it cannot hold it ("Okami HD").
+struct SubFolder {
+  std::string path;  // empty when the name cannot be held and the volume keeps no short name
+  std::string name;
+};
+
+// Lists the direct sub-folders of folder, in the order of their names ignoring case.
+Status ListGameFolders(const std::string& folder, std::vector<SubFolder>* sub_folders);
+
 // The presence test: true when the path text names at least one ordinary file. A text that
 // ends in "\" names the files of that folder; any other text names itself (so a folder
 // named without its final "\" yields no file).

@@ -64,6 +64,49 @@ ProgramStart GameStartIn(const std::string& folder, const std::string& exe_line,
   return start;
 }
 
+namespace {
+
+// The first program a line names, when that is not the whole line (a line with arguments).
+std::string FirstProgram(const std::string& exe_line) {
+  std::string word = ProgramWord(exe_line);
+  return word == TrimSpaces(exe_line) ? "" : word;
+}
+
+// A program that the system's search would find from the folder, the word as written: in the
+// folder itself, else in our own folder, the system folders or the search path.
+bool OnSearchPath(const std::string& word) {
+  char found[MAX_PATH];
+  DWORD length = SearchPathA(nullptr, word.c_str(), ".exe", sizeof found, found, nullptr);
+  return length > 0 && length < sizeof found && AnyFileExists(found);
+}
+
+}  // namespace
+
+std::string EntryProgram(const std::string& folder, const std::string& exe_line) {
+  std::string name = TrimSpaces(exe_line);
+  if (name.empty() || AnyFileExists(ProgramFileIn(folder, name))) return exe_line;
+  std::string word = FirstProgram(exe_line);
+  if (word.empty()) return exe_line;
+  if (AnyFileExists(ProgramFileIn(folder, word)) || OnSearchPath(word)) return word;
+  std::string rest = TrimSpaces(ArgumentText(exe_line));
+  bool quoted = name.front() == '"';
+  bool option = !rest.empty() && (rest.front() == '-' || rest.front() == '/');
+  return quoted || option ? word : exe_line;
+}
+
+FileLookup LookUpEntryProgram(const std::string& folder, const std::string& exe_line) {
+  std::string name = TrimSpaces(exe_line);
+  if (name.empty()) return FileLookup::kMissing;
+  // The whole line names the file as written (a name with a blank is no command).
+  FileLookup whole = LookUpFile(JoinPath(folder, exe_line));
+  if (whole != FileLookup::kMissing) return whole;
+  std::string word = FirstProgram(exe_line);
+  if (word.empty()) return FileLookup::kMissing;
+  if (LookUpFile(ProgramFileIn(folder, word)) == FileLookup::kFound) return FileLookup::kFound;
+  // The game is started from its folder, so a program on the search path needs it too.
+  return FolderExists(folder) && OnSearchPath(word) ? FileLookup::kFound : FileLookup::kMissing;
+}
+
 Status StartProcess(const ProgramStart& start, DWORD creation_flags, StartedProcess* started,
                     DWORD* error) {
   STARTUPINFOA startup = {};

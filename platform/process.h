@@ -2,6 +2,7 @@
 // Starting programs, and the start rule that vrelo and zeb's double-click share.
 #include <string>
 
+#include "platform/files.h"
 #include "platform/status.h"
 #include "platform/unique_handle.h"
 
@@ -44,6 +45,17 @@ struct StartedProcess {
 // The program that such a text names first is still taken from the folder when it is there.
 ProgramStart GameStartIn(const std::string& folder, const std::string& exe_line,
                          const std::string& options);
+
+// The program that line 2 of an entry starts from folder, as GameStartIn finds it: the line as
+// written when it names a file in the folder; otherwise the program the line names first (its
+// quoted name or first word) when that is a file in the folder or on the search path. When
+// neither is there, the line as written, unless it starts with a quote or an option ("-" or
+// "/") follows its first word: then that name.
+std::string EntryProgram(const std::string& folder, const std::string& exe_line);
+
+// Whether starting line 2 from folder would find its program, as EntryProgram looks for it;
+// kUnknown when the folder's drive or share cannot be reached. An empty line names nothing.
+FileLookup LookUpEntryProgram(const std::string& folder, const std::string& exe_line);
 
 // Starts the program with CreateProcess and the given creation flags (CREATE_SUSPENDED, ...).
 // On a failure the system's error code is handed back in error when it is not null.

@@ -141,14 +141,65 @@ TEST_F(EntryEditorTest, AChangeOfLetterCaseAloneIsADifferentExecutable) {
   EXPECT_EQ(catalogue_.rows(), (Lines{"d:\\g\\Game|Game.exe|Game||"}));
 }
 
-TEST_F(EntryEditorTest, AddingNeverBlacklistsAndOverwritesAnEntryOfTheSameName) {
-  Entry("game.zeb", {"d:\\g\\Old", "game.exe", "Old", "", ""});
+TEST_F(EntryEditorTest, AddingNeverBlacklistsAndReplacesOnlyTheSameGamesEntry) {
+  Entry("game.zeb", {"d:\\pc games\\Old", "game.exe", "Old", "", ""});
+  // Another game's entry holds the name: the new one gets the shared name.
   Add();
-  editor_.fields() = {"d:\\g\\New", "game.exe", "New", "", ""};
+  editor_.fields() = {"d:\\pc games\\New", "game.exe", "New", "", ""};
   ASSERT_TRUE(editor_.Ok());
   EXPECT_TRUE(prompt_.messages.empty());
-  EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"), CrLf({"d:\\g\\New", "game.exe", "New", "", ""}));
-  EXPECT_EQ(Files(), (Lines{"game.zeb"}));
+  EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"),
+            CrLf({"d:\\pc games\\Old", "game.exe", "Old", "", ""}));
+  EXPECT_EQ(ReadBytes(roms_ + "\\game (New).zeb"),
+            CrLf({"d:\\pc games\\New", "game.exe", "New", "", ""}));
+  // The same game's entry is replaced.
+  Add();
+  editor_.fields() = {"d:\\pc games\\Old\\bin", "game.exe", "Old again", "", ""};
+  ASSERT_TRUE(editor_.Ok());
+  EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"),
+            CrLf({"d:\\pc games\\Old\\bin", "game.exe", "Old again", "", ""}));
+  EXPECT_EQ(Files(), (Lines{"game (New).zeb", "game.zeb"}));
+  EXPECT_TRUE(prompt_.messages.empty());
+}
+
+TEST_F(EntryEditorTest, OnARowWithTheSharedNameOkWritesOnlyThatRowsFile) {
+  const Lines deathloop = {"d:\\pc games\\Deathloop", "Launcher.exe", "Deathloop", "", ""};
+  Entry("Launcher.zeb", deathloop);
+  Entry("Launcher (HITMAN 3).zeb", {"d:\\pc games\\HITMAN 3", "Launcher.exe", "HITMAN 3", "", ""});
+  Entry("DOSBox (Orion).zeb", {"d:\\pc games\\Orion\\DOSBOX",
+                               R"(DOSBox.exe -conf "..\a.conf" -c "exit")", "Orion", "", ""});
+  // A new name only: written back to the row's own file.
+  catalogue_.LoadZEBs();
+  catalogue_.Select(1);
+  ASSERT_EQ(catalogue_.selected_entry_file(), "Launcher (HITMAN 3).zeb");
+  editor_.Fill();
+  editor_.fields().name = "HITMAN III";
+  ASSERT_TRUE(editor_.Ok());
+  EXPECT_EQ(ReadBytes(roms_ + "\\Launcher (HITMAN 3).zeb"),
+            CrLf({"d:\\pc games\\HITMAN 3", "Launcher.exe", "HITMAN III", "", ""}));
+  // New arguments keep the program, so the file, and blacklist nothing.
+  EditEntryOf(R"(DOSBox.exe -conf "..\a.conf" -c "exit")");
+  editor_.fields().exe = R"(DOSBox.exe -conf "..\b.conf" -c "exit")";
+  ASSERT_TRUE(editor_.Ok());
+  EXPECT_EQ(ReadBytes(roms_ + "\\DOSBox (Orion).zeb"),
+            CrLf({"d:\\pc games\\Orion\\DOSBOX", R"(DOSBox.exe -conf "..\b.conf" -c "exit")",
+                  "Orion", "", ""}));
+  EXPECT_TRUE(prompt_.messages.empty());
+
+  // Another program: the row's own file becomes the blacklist entry, never the other game's.
+  catalogue_.LoadZEBs();
+  catalogue_.Select(1);
+  editor_.Fill();
+  editor_.fields().exe = "HITMAN3.exe";
+  ASSERT_TRUE(editor_.Ok());
+  ASSERT_EQ(prompt_.messages.size(), 1u);
+  EXPECT_EQ(prompt_.messages[0].text, kNotice);
+  EXPECT_EQ(ReadBytes(roms_ + "\\Launcher (HITMAN 3).zeb"), CrLf(kNull));
+  EXPECT_EQ(ReadBytes(roms_ + "\\Launcher.zeb"), CrLf(deathloop));
+  EXPECT_EQ(ReadBytes(roms_ + "\\HITMAN3.zeb"),
+            CrLf({"d:\\pc games\\HITMAN 3", "HITMAN3.exe", "HITMAN III", "", ""}));
+  EXPECT_EQ(Files(), (Lines{"DOSBox (Orion).zeb", "HITMAN3.zeb", "Launcher (HITMAN 3).zeb",
+                            "Launcher.zeb"}));
 }
 
 TEST_F(EntryEditorTest, AnExecutableNameShorterThanThreeCharactersIsRefused) {
@@ -163,14 +214,14 @@ TEST_F(EntryEditorTest, AnExecutableNameShorterThanThreeCharactersIsRefused) {
   EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"), CrLf(kGame));
   EXPECT_EQ(editor_.fields().exe, "ab");
 
-  // An entry whose own executable name is too short cannot be blacklisted either.
+  // An entry whose own executable name is that short still has its own file, which becomes
+  // the blacklist entry.
   Entry("x.zeb", {"d:\\g\\X", "xy", "X", "", ""});
   EditEntryOf("xy");
   editor_.fields().exe = "xyz.exe";
-  EXPECT_FALSE(editor_.Ok());
-  ASSERT_EQ(prompt_.messages.size(), 2u);
-  EXPECT_NE(prompt_.messages[1].text.find("\"xy\""), std::string::npos);
-  EXPECT_EQ(Files(), (Lines{"game.zeb", "x.zeb"}));
+  EXPECT_TRUE(editor_.Ok());
+  EXPECT_EQ(ReadBytes(roms_ + "\\x.zeb"), CrLf(kNull));
+  EXPECT_EQ(Files(), (Lines{"game.zeb", "x.zeb", "xyz.zeb"}));
 }
 
 TEST_F(EntryEditorTest, AFieldHoldingABarOrALineBreakIsRefusedByName) {
@@ -234,7 +285,8 @@ TEST_F(EntryEditorTest, AMissingEntryFolderIsNamedAndOkWorksOnceItIsMended) {
 TEST_F(EntryEditorTest, AReadOnlyNewEntryFileLeavesTheOldEntryAsItWas) {
   const Lines game = {"d:\\g\\Game", "game.exe", "Game", "Maker", "1999"};
   Entry("game.zeb", game);
-  Entry("start.zeb", {"d:\\g\\Start", "start.exe", "Start", "", ""});
+  // The same game's entry of another program, which OK replaces, but read-only.
+  Entry("start.zeb", {"d:\\g\\Game", "start.exe", "Start", "", ""});
   SetAttributes(roms_ + "\\start.zeb", FILE_ATTRIBUTE_READONLY);
   EditEntryOf("game.exe");
   editor_.fields().exe = "start.exe";
@@ -245,7 +297,7 @@ TEST_F(EntryEditorTest, AReadOnlyNewEntryFileLeavesTheOldEntryAsItWas) {
   EXPECT_NE(prompt_.messages[1].text.find(roms_ + "\\start.zeb"), std::string::npos)
       << prompt_.messages[1].text;
   EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"), CrLf(game));
-  EXPECT_EQ(ReadBytes(roms_ + "\\start.zeb"), CrLf({"d:\\g\\Start", "start.exe", "Start", "", ""}));
+  EXPECT_EQ(ReadBytes(roms_ + "\\start.zeb"), CrLf({"d:\\g\\Game", "start.exe", "Start", "", ""}));
   EXPECT_EQ(Files(), (Lines{"game.zeb", "start.zeb"}));
 
   // Mended, the same OK goes through.

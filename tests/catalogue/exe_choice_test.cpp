@@ -40,6 +40,22 @@ TEST(ExcludedExecutable, TheTableAndTheTwoWords) {
     EXPECT_FALSE(IsExcludedExecutable(name)) << name;
 }
 
+TEST(ChooseExecutable, TheSecondPassPassesOverHelperProgramsButNotThePreferredOne) {
+  // A Unity game whose name is not in its folder's path: the crash reporter sorts first.
+  EXPECT_EQ(Chosen("d:\\games\\V Rising", {"UnityCrashHandler64.exe", "VRising.exe"}),
+            "VRising.exe");
+  EXPECT_EQ(Chosen("d:\\games\\Q", {"crashpad_handler.EXE", "CrashSender1403.exe", "bssndrpt.exe",
+                                    "dotNetFx40_Full_x86_x64.exe", "oalinst.exe", "python.exe",
+                                    "zsync.exe", "wl3.exe"}),
+            "wl3.exe");
+  // Only helpers: none, so the search looks further.
+  EXPECT_EQ(Chosen("d:\\games\\Q", {"vc_redist.x64.exe", "QtWebEngineProcess.exe"}), "<none>");
+  // The first pass is unchanged: a preferred helper still wins.
+  EXPECT_EQ(Chosen("d:\\x\\Python", {"play.exe", "python.exe"}), "python.exe");
+  EXPECT_FALSE(IsHelperProgram("crashpad.exe"));
+  EXPECT_FALSE(IsHelperProgram("MyCrashSender.exe")) << "the beginning of the name only";
+}
+
 TEST(PreferredExecutable, IgnoresCaseOnBothSides) {
   EXPECT_TRUE(IsPreferredExecutable("D:\\PC GAMES\\SKY RACE", "race.exe"));
   EXPECT_TRUE(IsPreferredExecutable("d:\\pc games\\sky race", "RACE.EXE"));

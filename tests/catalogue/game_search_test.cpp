@@ -29,8 +29,9 @@ std::string Find(const std::vector<std::string>& files, std::string* log = nullp
     out->erase(std::unique(out->begin(), out->end()), out->end());
     return folder != unlistable;
   };
-  FolderLister lister{[&](auto& folder, auto* names) { return list(folder, false, names); },
-                      [&](auto& folder, auto* paths) { return list(folder, true, paths); }};
+  FolderLister lister{
+      [&](auto& folder, FolderFiles* files) { return list(folder, false, &files->executables); },
+      [&](auto& folder, auto* paths) { return list(folder, true, paths); }};
   std::optional<FoundExecutable> found = FindGameExecutable("G", lister);
   return found ? found->folder + "\\" + found->name : "<none>";
 }
@@ -40,7 +41,11 @@ TEST(FindGameExecutable, WhereThePlainRuleChoosesNothingElseIsListed) {
   EXPECT_EQ(Find({"play.exe", "setup.exe", "bin\\g.exe"}, &log), "G\\play.exe");
   EXPECT_EQ(log, "F G;");
   // The first sub-folder as before, even a redistributables folder.
-  EXPECT_EQ(Find({"redist\\vcredist_x64.exe", "x64\\game.exe"}), "G\\redist\\vcredist_x64.exe");
+  EXPECT_EQ(Find({"redist\\dxwebinst.exe", "x64\\game.exe"}), "G\\redist\\dxwebinst.exe");
+  // Unless all it holds is helper programs: then the deeper look, which passes over them too.
+  EXPECT_EQ(Find({"redist\\vcredist_x64.exe", "x64\\game.exe"}), "G\\x64\\game.exe");
+  EXPECT_EQ(Find({"UnityCrashHandler64.exe", "a\\CrashReportClient.exe", "b\\game.exe"}),
+            "G\\b\\game.exe");
 }
 
 TEST(FindGameExecutable, LevelByLevelThreeDeepPreferredFirstWithinALevel) {

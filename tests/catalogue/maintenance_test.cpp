@@ -217,34 +217,56 @@ TEST_F(MaintenanceTest, BlacklistTurnsTheSelectedEntryIntoFiveNullLines) {
   EXPECT_TRUE(prompt_.messages.empty());
 }
 
-TEST_F(MaintenanceTest, BlacklistDropsThreeCharactersWhateverTheName) {
-  Entry("tool.zeb", {"d:\\g", "launcher", "Launcher", "", ""});
-  Entry("up.zeb", {"d:\\g", "GAME.EXE", "Upper", "", ""});
-  catalogue_.LoadZEBs();
-  SelectExe("launcher");
-  catalogue_.Blacklist();
-  EXPECT_EQ(ReadBytes(roms_ + "\\launczeb"), CrLf(kNull));
-  SelectExe("GAME.EXE");
-  catalogue_.Blacklist();
-  EXPECT_EQ(AllFiles(roms_), (Lines{"GAME.zeb", "launczeb", "tool.zeb", "up.zeb"}));
-  EXPECT_EQ(ReadBytes(roms_ + "\\GAME.zeb"), CrLf(kNull));
-}
-
-TEST_F(MaintenanceTest, BlacklistWithoutSelectionOrWithAShortNameWritesNothing) {
-  Entry("game.zeb", {"d:\\g", "game.exe", "Game", "", ""});
+TEST_F(MaintenanceTest, BlacklistTurnsTheRowsOwnFileIntoTheBlacklistEntryWhateverItsName) {
+  // Two games share Launcher.exe; the second one's entry has the shared name.
+  Entry("Launcher.zeb", {"d:\\g\\Deathloop", "Launcher.exe", "Deathloop", "", ""});
+  Entry("Launcher (HITMAN 3).zeb", {"d:\\g\\HITMAN 3", "Launcher.exe", "HITMAN 3", "", ""});
+  // Entries whose line 2 does not give their file's name.
+  Entry("tool.zeb", {"d:\\g", "launcher", "Tool", "", ""});
   Entry("x.zeb", {"d:\\g", "ab", "Short", "", ""});
   catalogue_.LoadZEBs();
+  ASSERT_TRUE(SelectRowOf(catalogue_, "Launcher.exe"));
+  ASSERT_EQ(catalogue_.selected_entry_file(), "Launcher (HITMAN 3).zeb")
+      << "the first row of Launcher.exe, in file-name order";
   catalogue_.Blacklist();
-  EXPECT_EQ(AllFiles(roms_), (Lines{"game.zeb", "x.zeb"}));
-  EXPECT_TRUE(prompt_.messages.empty());
-
+  EXPECT_EQ(ReadBytes(roms_ + "\\Launcher (HITMAN 3).zeb"), CrLf(kNull));
+  EXPECT_EQ(ReadBytes(roms_ + "\\Launcher.zeb"),
+            CrLf({"d:\\g\\Deathloop", "Launcher.exe", "Deathloop", "", ""}));
+  SelectExe("launcher");
+  catalogue_.Blacklist();
   SelectExe("ab");
   catalogue_.Blacklist();
-  EXPECT_EQ(AllFiles(roms_), (Lines{"game.zeb", "x.zeb"}));
-  EXPECT_EQ(ReadBytes(roms_ + "\\x.zeb"), CrLf({"d:\\g", "ab", "Short", "", ""}));
-  ASSERT_EQ(prompt_.messages.size(), 1u);
-  EXPECT_NE(prompt_.messages[0].text.find("\"ab\""), std::string::npos);
-  EXPECT_NE(prompt_.messages[0].text.find("shorter than three characters"), std::string::npos);
+  EXPECT_EQ(AllFiles(roms_),
+            (Lines{"Launcher (HITMAN 3).zeb", "Launcher.zeb", "tool.zeb", "x.zeb"}));
+  EXPECT_EQ(ReadBytes(roms_ + "\\tool.zeb"), CrLf(kNull));
+  EXPECT_EQ(ReadBytes(roms_ + "\\x.zeb"), CrLf(kNull));
+  EXPECT_EQ(catalogue_.rows(), (Lines{"d:\\g\\Deathloop|Launcher.exe|Deathloop||"}));
+  EXPECT_TRUE(prompt_.messages.empty());
+}
+
+TEST_F(MaintenanceTest, BlacklistWithoutSelectionWritesNothing) {
+  Entry("game.zeb", {"d:\\g", "game.exe", "Game", "", ""});
+  catalogue_.LoadZEBs();
+  catalogue_.Blacklist();
+  EXPECT_EQ(AllFiles(roms_), (Lines{"game.zeb"}));
+  EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"), CrLf({"d:\\g", "game.exe", "Game", "", ""}));
+  EXPECT_TRUE(prompt_.messages.empty());
+}
+
+TEST_F(MaintenanceTest, RemoveKeepsEveryEntryWhoseProgramTheStartRuleFinds) {
+  std::string game = MakeGame("Dos", {"DOSBox.exe", "Cloud Hopper.exe"});
+  // Line 2 with arguments: the program it names first, quoted or not, in the folder or on the
+  // search path; a whole line that names a file with a blank.
+  Entry("dosbox.zeb", {game, R"(DOSBox.exe -conf "..\dosbox_x.conf" -noconsole -c "exit")"});
+  Entry("cloud.zeb", {game, "Cloud Hopper.exe"});
+  Entry("quoted.zeb", {game, "\"Cloud Hopper.exe\" -w"});
+  Entry("path.zeb", {game, "cmd.exe /c exit"});
+  // Gone: the program is not there, or the folder that it would start in is not.
+  Entry("gone.zeb", {game, "Gone.exe -conf x.conf"});
+  Entry("nofolder.zeb", {dir_ / "games\\Gone", "cmd.exe /c exit"});
+  catalogue_.RemoveInvalidEntries();
+  EXPECT_EQ(AllFiles(roms_), (Lines{"cloud.zeb", "dosbox.zeb", "path.zeb", "quoted.zeb"}));
+  EXPECT_TRUE(prompt_.messages.empty());
 }
 
 TEST_F(MaintenanceTest, ABlacklistEntryThatCannotBeWrittenSaysWhichFileAndWhy) {

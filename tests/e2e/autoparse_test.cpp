@@ -205,6 +205,37 @@ TEST_F(AutoparseTest, WritesEveryFrontendThatFrontendsIniNamesAfterDragonKing) {
   EXPECT_FALSE(ReadBytes(dir_ / "SRM\\zebrine.json").empty());
 }
 
+// A store's DOS release: its record names DOSBox with the store's arguments, started from
+// the DOSBOX folder. zeb catalogues it from that record, and vrelo, started on the entry as the
+// frontend starts it, gives DOSBox exactly those arguments in that folder.
+TEST_F(AutoparseTest, AStoreDosGameStartsWithTheStoresArgumentsFromItsDosboxFolder) {
+  Game("Orion\\ORION.EXE", "noversion");
+  Game("Orion\\DOSBOX\\DOSBox.exe", "noversion");
+  WriteBytes(dir_ / "games\\Orion\\goggame-1207658836.info",
+             R"({"gameId":"1207658836","name":"The Orion Conspiracy","playTasks":[{"arguments":)"
+             R"("-conf \"..\\dosboxORION.conf\" -noconsole -c \"exit\"","category":"game",)"
+             R"("isPrimary":true,"path":"DOSBOX\\DOSBox.exe","type":"FileTask",)"
+             R"("workingDir":"DOSBOX"}]})");
+  const std::string arguments = R"(-conf "..\dosboxORION.conf" -noconsole -c "exit")";
+  const std::string dosbox_folder = dir_ / "games\\Orion\\DOSBOX";
+  ASSERT_EQ(Run("/autoparse"), 0u) << errors_;
+  EXPECT_EQ(Entry("DOSBox.zeb"),
+            CrLf({dosbox_folder, "DOSBox.exe " + arguments, "The Orion Conspiracy", "", ""}));
+  std::string log = ReadBytes(dir_ / "Zeb\\zeb.log");
+  EXPECT_NE(log.find("exit status 0: 4 game folders: 4 new entries; "), std::string::npos) << log;
+
+  unique_handle vrelo =
+      StartWithArguments(BuiltProgram("vrelo.exe"), dir_ / "roms\\DOSBox.zeb", dir_.path());
+  ASSERT_TRUE(vrelo);
+  ASSERT_TRUE(WaitForFile(dosbox_folder + "\\DOSBox.exe.record"));
+  EXPECT_EQ(ReadBytes(dosbox_folder + "\\DOSBox.exe.record"),
+            CrLf({"DOSBox.exe " + arguments, dosbox_folder, dosbox_folder + "\\DOSBox.exe"}));
+  // The game ended at once, so vrelo may still look for a hand-off; it has failed in nothing.
+  DWORD status = ExitStatus(vrelo, 0);
+  EXPECT_TRUE(status == kStillRunning || status == 0) << status;
+  if (status == kStillRunning) TerminateProcess(vrelo.get(), 0);
+}
+
 TEST_F(AutoparseTest, AScheduledRunLogsItsMessagesAndCountsFoldersFromZebsOwnFolder) {
   // As a scheduled task starts it: in another folder, the switch in capitals, no error
   // stream. Relative settings (one without its final backslash) mean zeb's own folders.

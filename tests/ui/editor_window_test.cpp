@@ -182,9 +182,11 @@ TEST_F(EditorWindowTest, AddClearsTheSelectionBrowsesAndEnterWritesTheNewEntry) 
   EXPECT_TRUE(PressKey(editor, GetDlgItem(editor, IDC_txtName), VK_RETURN));
   EXPECT_TRUE(Editors().empty());
   EXPECT_TRUE(prompt_.messages.empty()) << "adding never blacklists";
-  EXPECT_EQ(ReadBytes(roms_ + "\\game.zeb"),
+  // game.zeb is another game's entry: the new one is named after its game folder too.
+  EXPECT_EQ(ReadBytes(roms_ + "\\game (Foo Racing).zeb"),
             CrLf({foo, "game.exe", "Foo Racing", "Foo Inc.", "2000"}));
-  EXPECT_EQ(ListRows(), (Lines{foo + "|game.exe|Foo Racing|Foo Inc.|2000"}));
+  EXPECT_EQ(ListRows(),
+            (Lines{foo + "|game.exe|Foo Racing|Foo Inc.|2000", "d:\\g\\Game|game.exe|Game||"}));
 }
 
 TEST_F(EditorWindowTest, EscCancelAndTheTitleBarCloseWriteNothingAndTheNextOpeningFillsAfresh) {
