@@ -177,7 +177,7 @@ void Catalogue::GenerateZEBFiles() {
   }
   std::string what =
       stopped ? "Stopped after " + CountText(scanned) + " of " + CountText(total) + " game folders"
-              : CountText(total) + " game folders";
+              : CountText(total) + (total == 1 ? " game folder" : " game folders");
   outcome_ = what + ": " + Counted(new_entries, "new entry", "new entries");
   if (catalogued > 0) outcome_ += "; " + CountText(catalogued) + " already in the catalogue";
   outcome_ +=

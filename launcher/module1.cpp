@@ -94,8 +94,11 @@ int Module1(std::string_view command_line, const std::string& launcher_folder, P
   Status moved = MakeGameFolderCurrent(game_folder, &folder);
   if (!moved.ok()) return Fail(prompt, moved.message());
 
-  if (OrdinaryFileExists(JoinPath(folder, game_exe + ".ahk"))) {
-    Status script = RunCompanionScript(folder, game_exe);
+  // The companion script is named after the program, also when line 2 carries arguments
+  // after it (a store's "DOSBox.exe -conf ..." has "DOSBox.exe.ahk").
+  std::string script_exe = EntryProgram(folder, game_exe);
+  if (OrdinaryFileExists(JoinPath(folder, script_exe + ".ahk"))) {
+    Status script = RunCompanionScript(folder, script_exe);
     if (!script.ok()) return Fail(prompt, script.message());
   }
 

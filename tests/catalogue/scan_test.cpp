@@ -320,7 +320,7 @@ TEST_F(ScanTest, HiddenExecutablesAreNoCandidates) {
   testing::SetAttributes(root_ + "\\Ghost\\ghost.exe", FILE_ATTRIBUTE_HIDDEN);
   catalogue_.GenerateZEBFiles();
   EXPECT_TRUE(EntryFiles().empty());
-  EXPECT_EQ(catalogue_.outcome(), "1 game folders: 0 new entries; 1 gave no game: Ghost");
+  EXPECT_EQ(catalogue_.outcome(), "1 game folder: 0 new entries; 1 gave no game: Ghost");
 }
 
 TEST_F(ScanTest, AnEntryFolderWithoutFinalBackslashGetsOneAndReceivesTheFiles) {
@@ -348,7 +348,7 @@ TEST_F(ScanTest, AnEntryFolderThatCannotBeMadeStopsTheWriter) {
   EXPECT_FALSE(FolderExists(dir_ / "missing"));
   // The scan's rows stay in the list, unsaved.
   EXPECT_EQ(catalogue_.rows(), (Lines{root_ + "\\Alpha|alpha.exe|Alpha||"}));
-  EXPECT_EQ(catalogue_.outcome(), "1 game folders: 0 new entries; 1 could not be written: Alpha");
+  EXPECT_EQ(catalogue_.outcome(), "1 game folder: 0 new entries; 1 could not be written: Alpha");
   ExpectTheResultAddsUp();
 }
 

@@ -143,6 +143,15 @@ TEST_F(Module1Test, ARelativeGameFolderCountsFromTheCurrentFolderForGameAndScrip
   EXPECT_TRUE(prompt_.messages.empty());
 }
 
+TEST_F(Module1Test, AnEntryWithArgumentsHasTheCompanionScriptOfItsProgram) {
+  AddProgram(Game("sky.exe"));
+  AddProgram(Game("sky.exe.ahk"));
+  EXPECT_EQ(Run(Entry("args.zeb", CrLf({Game(), "sky.exe -conf \"a b.conf\""}))), kGameEnded);
+  EXPECT_EQ(Record(Game("sky.exe")), CrLf({"sky.exe -conf \"a b.conf\"", Game(), Game("sky.exe")}));
+  EXPECT_EQ(ReadBytes(Game("vrelo.bat")), "\"sky.exe.ahk\"\r\n");
+  ASSERT_TRUE(testing::WaitForFile(Game("sky.exe.ahk.record")));
+}
+
 TEST_F(Module1Test, BlanksAroundTheExecutableDoNotKeepTheGameFromStarting) {
   AddProgram(Game("sky.exe"));
   // The game still sees its name as the entry file holds it.
@@ -475,7 +484,9 @@ TEST_F(Module1Test, FollowsWhatAHandedOffLauncherStartsAfterRunningLong) {
   MakeFolders(Game("bin"));
   AddProgram(launcher);
   AddProgram(real);
-  WriteBytes(launcher + ".start", CrLf({"", std::to_string(kHoldMs), real}));
+  // It runs long enough for the look (four times a second) to find it and put it into the
+  // job before it starts the game, also on a busy machine.
+  WriteBytes(launcher + ".start", CrLf({"", std::to_string(3 * kHoldMs), real}));
   unique_handle client = StartStoreClient(launcher, 500);
   ExpectToWaitFor(real);
   EndStoreClient(client);
