@@ -196,8 +196,11 @@ class Catalogue {
   std::string SettingFolder(const std::string& setting) const;
   // Progress and prompts from the scan's threads go through here one at a time.
   void Step(const char* activity, size_t done, size_t total, const std::string& item);
-  void ShowMessage(const std::string& text);
-  // A message that reports no failure.
+  // A failure, shown to the user and counted: the count is the unattended build's exit
+  // status (failures_reported()).
+  void ReportFailure(const std::string& text);
+  // A message that reports no failure and leaves the count alone (entries kept because their
+  // drive is not there, a store's record that could not be read).
   void ShowNotice(const std::string& text);
   // Runs one step; a failure that escapes it is reported like any other.
   void RunStep(const std::function<void()>& step);

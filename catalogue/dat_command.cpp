@@ -11,7 +11,7 @@ void Catalogue::MakeDatFile() {
   Status written = WriteDatFile(EntryFolder(), SettingFolder(settings_.dat_path), program_folder_,
                                 progress_, &result);
   if (!written.ok()) {
-    ShowMessage(written.message());
+    ReportFailure(written.message());
     outcome_ = "PC.dat was not written";
   } else if (result.stopped) {
     outcome_ = "Stopped: PC.dat was left as it was";

@@ -24,7 +24,7 @@ void Catalogue::MakeDKcfg() {
   Status written = ReplaceTextFile(path, DkSettingsLines(program_folder_));
   outcome_ = written.ok() ? path + " written" : path + " was not written";
   if (!written.ok())
-    ShowMessage("The Dragon King settings file could not be written. " + written.message());
+    ReportFailure("The Dragon King settings file could not be written. " + written.message());
 }
 
 }  // namespace zeb

@@ -13,7 +13,7 @@ bool Catalogue::EntryFilePath(const std::string& exe_name, std::string* path) {
   std::string name;
   if (!EntryFileName(exe_name, &name)) {
     path->clear();
-    ShowMessage("The executable name \"" + exe_name +
+    ReportFailure("The executable name \"" + exe_name +
                 "\" is shorter than three characters, so no entry file can be "
                 "named after it. Nothing was written.");
     return false;
@@ -26,7 +26,7 @@ bool Catalogue::PathInEntryFolder(const std::string& file_name, std::string* pat
   // current, where the list never shows it).
   if (EntryFolder().empty()) {
     path->clear();
-    ShowMessage("No entry folder is set in \"ZEB Output Path\". Nothing was written.");
+    ReportFailure("No entry folder is set in \"ZEB Output Path\". Nothing was written.");
     return false;
   }
   *path = EntryFolder() + file_name;
@@ -68,7 +68,7 @@ bool Catalogue::NewEntryFilePath(const std::string& program, const std::string& 
   if (UpperCase(shared) == UpperCase(own_file) ||
       HolderOfEntryFile(*path, game_folder) != NameHolder::kOtherGame)
     return true;
-  ShowMessage("The entry files " + name + " and " + shared +
+  ReportFailure("The entry files " + name + " and " + shared +
               " both hold other games' entries, so neither is replaced. Nothing was written.");
   path->clear();
   return false;
@@ -77,7 +77,7 @@ bool Catalogue::NewEntryFilePath(const std::string& program, const std::string& 
 bool Catalogue::OverwriteEntryFile(const std::string& path, const std::vector<std::string>& lines) {
   Status written = ReplaceTextFile(path, lines);
   if (written.ok()) return true;
-  ShowMessage("The entry file was not written. " + written.message());
+  ReportFailure("The entry file was not written. " + written.message());
   return false;
 }
 

@@ -26,7 +26,7 @@ std::vector<Catalogue::RowWritten> Catalogue::List2ZEB(bool stoppable) {
   // Only the last level is made; the folder that should hold it must exist.
   if (!FolderExists(folder)) CreateOneFolder(folder);
   if (!FolderExists(folder)) {
-    ShowMessage("Unable to create ZEB directory!!!");
+    ReportFailure("Unable to create ZEB directory!!!");
     return none_written();
   }
 
@@ -85,7 +85,7 @@ std::vector<Catalogue::RowWritten> Catalogue::List2ZEB(bool stoppable) {
   if (!not_written.empty()) {
     std::string names;
     for (const std::string& name : not_written) names += "\n" + name;
-    ShowMessage("These entry files could not be written:" + names + "\n\n" + reason);
+    ReportFailure("These entry files could not be written:" + names + "\n\n" + reason);
   }
   LoadZEBs();
   return rows;

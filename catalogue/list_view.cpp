@@ -74,7 +74,7 @@ void Catalogue::StartSelectedGame() {
   StartedProcess game;
   Status started = StartProcess(GameStartIn(folder, exe, ""), 0, &game);
   if (!started.ok()) {
-    ShowMessage(started.message());
+    ReportFailure(started.message());
     outcome_ = exe + " could not be started";
     return;
   }

@@ -86,7 +86,7 @@ void Catalogue::ClearZEBs() {
     Step("Deleting", looked_at + 1, paths.size(), std::string(LastPathPart(path)));
     DeleteAndCount(path, &deleted_count, &failures);
   }
-  if (!failures.empty()) ShowMessage(ListMessage(kLeftInPlace, failures));
+  if (!failures.empty()) ReportFailure(ListMessage(kLeftInPlace, failures));
   LoadZEBs();
   outcome_ = StoppedAfter(looked_at, paths.size(), "files") + CountText(deleted_count) +
              (deleted_count == 1 ? " file deleted from " : " files deleted from ") + EntryFolder();
@@ -123,9 +123,9 @@ void Catalogue::RemoveInvalidEntries() {
     }
     DeleteAndCount(path, &removed, &failures);
   }
-  if (!failures.empty()) ShowMessage(ListMessage(kLeftInPlace, failures));
+  if (!failures.empty()) ReportFailure(ListMessage(kLeftInPlace, failures));
   if (!unreadable.empty())
-    ShowMessage(ListMessage("These entry files could not be read and were kept:", unreadable));
+    ReportFailure(ListMessage("These entry files could not be read and were kept:", unreadable));
   // Not a failure: the entries are kept on purpose, and the game may well be there.
   if (!unreachable.empty())
     ShowNotice(ListMessage(

@@ -62,7 +62,7 @@ void Catalogue::WriteOtherFrontends() {
   Status listed = settings_.zeb_path.empty() ? Status::Error("The entry folder is not set.")
                                              : ListFiles(EntryFolder(), "*.zeb", &listing);
   if (!listed.ok()) {
-    ShowMessage("No frontend was written. " + listed.message());
+    ReportFailure("No frontend was written. " + listed.message());
     outcome_ = "No frontend written";
     return;
   }
@@ -103,7 +103,7 @@ void Catalogue::WriteOtherFrontends() {
       prompt_->Note(name + ": " + result + " written to " + targets[i].folder);
     } else {
       result = written.failure;
-      ShowMessage(written.status.message());
+      ReportFailure(written.status.message());
     }
     outcome += (outcome.empty() ? "" : "; ") + name + ": " + result;
   }

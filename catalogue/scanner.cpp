@@ -74,7 +74,7 @@ void Catalogue::GenerateZEBFiles() {
                                : ListGameFolders(SettingFolder(root), &game_folders);
   if (!listed.ok()) {
     // Nothing is written; the list shows the catalogue on disk again.
-    ShowMessage(root.empty()
+    ReportFailure(root.empty()
                     ? listed.message()
                     : "The games root folder \"" + root + "\" cannot be read. " + listed.message());
     LoadZEBs();

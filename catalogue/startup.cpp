@@ -37,7 +37,7 @@ void Catalogue::Step(const char* activity, size_t done, size_t total, const std:
   progress_->Step(activity, done, total, item);
 }
 
-void Catalogue::ShowMessage(const std::string& text) {
+void Catalogue::ReportFailure(const std::string& text) {
   std::lock_guard<std::recursive_mutex> lock(report_mutex_);
   ++failures_reported_;
   prompt_->ShowMessage(text, kAppTitle);

@@ -36,7 +36,7 @@ void Catalogue::RunStep(const std::function<void()>& step) {
   try {
     step();
   } catch (...) {
-    ShowMessage(UnexpectedFailureText(std::current_exception()));
+    ReportFailure(UnexpectedFailureText(std::current_exception()));
   }
 }
 

@@ -13,7 +13,7 @@ GameFacts Catalogue::GetVersionInfo(const std::string& path) {
     reader.Filename(path);
     facts = DeriveGameFacts(reader.ProductName(), reader.LegalCopyright(), reader.CompanyName());
   } catch (...) {
-    ShowMessage(UnexpectedFailureText(std::current_exception()));
+    ReportFailure(UnexpectedFailureText(std::current_exception()));
   }
   return facts;
 }
