@@ -7,6 +7,7 @@
 
 #include "bench/bench_support.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
 #include "ui/main_window.h"
@@ -25,7 +26,7 @@ size_t ReadEveryFile(const std::string& folder) {
   char buffer[4096];
   do {
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-    HANDLE file = CreateFileA((folder + "\\" + data.cFileName).c_str(), GENERIC_READ,
+    HANDLE file = CreateFileA(zeb::JoinPath(folder, data.cFileName).c_str(), GENERIC_READ,
                               FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     DWORD got = 0;
     if (ReadFile(file, buffer, sizeof buffer, &got, nullptr)) bytes += got;

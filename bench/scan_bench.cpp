@@ -13,6 +13,7 @@
 
 #include "bench/bench_support.h"
 #include "catalogue/catalogue.h"
+#include "platform/paths.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
 
@@ -57,7 +58,7 @@ std::string ProductName(const std::string& exe) {
 int Baseline(const std::string& root, const std::string& out) {
   int written = 0;
   for (const std::string& game : AllFiles(root)) {
-    std::string folder = root + "\\" + game;
+    std::string folder = zeb::JoinPath(root, game);
     std::vector<std::string> files = AllFiles(folder);
     if (files.size() == 1) {  // only the "bin" folder
       folder += "\\" + files[0];
@@ -67,10 +68,10 @@ int Baseline(const std::string& root, const std::string& out) {
     std::string chosen = files[0];
     for (const std::string& file : files)
       if (file.rfind("game", 0) == 0) chosen = file;
-    std::string name = ProductName(folder + "\\" + chosen);
+    std::string name = ProductName(zeb::JoinPath(folder, chosen));
     std::string text = folder + "\r\n" + chosen + "\r\n" + name + "\r\nFoo Inc.\r\n1999\r\n";
-    HANDLE file = CreateFileA((out + "\\" + chosen + ".zeb").c_str(), GENERIC_WRITE, 0, nullptr,
-                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA((zeb::JoinPath(out, chosen) + ".zeb").c_str(), GENERIC_WRITE, 0,
+                              nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD done = 0;
     WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &done, nullptr);
     CloseHandle(file);

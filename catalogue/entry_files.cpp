@@ -14,8 +14,8 @@ bool Catalogue::EntryFilePath(const std::string& exe_name, std::string* path) {
   if (!EntryFileName(exe_name, &name)) {
     path->clear();
     ReportFailure("The executable name \"" + exe_name +
-                "\" is shorter than three characters, so no entry file can be "
-                "named after it. Nothing was written.");
+                  "\" is shorter than three characters, so no entry file can be "
+                  "named after it. Nothing was written.");
     return false;
   }
   return PathInEntryFolder(name, path);
@@ -69,7 +69,7 @@ bool Catalogue::NewEntryFilePath(const std::string& program, const std::string& 
       HolderOfEntryFile(*path, game_folder) != NameHolder::kOtherGame)
     return true;
   ReportFailure("The entry files " + name + " and " + shared +
-              " both hold other games' entries, so neither is replaced. Nothing was written.");
+                " both hold other games' entries, so neither is replaced. Nothing was written.");
   path->clear();
   return false;
 }

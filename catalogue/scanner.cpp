@@ -74,9 +74,9 @@ void Catalogue::GenerateZEBFiles() {
                                : ListGameFolders(SettingFolder(root), &game_folders);
   if (!listed.ok()) {
     // Nothing is written; the list shows the catalogue on disk again.
-    ReportFailure(root.empty()
-                    ? listed.message()
-                    : "The games root folder \"" + root + "\" cannot be read. " + listed.message());
+    ReportFailure(root.empty() ? listed.message()
+                               : "The games root folder \"" + root + "\" cannot be read. " +
+                                     listed.message());
     LoadZEBs();
     outcome_ = root.empty() ? "Nothing was written: no games root folder is set."
                             : "Nothing was written: the games root folder cannot be read.";

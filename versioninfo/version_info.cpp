@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/paths.h"
+
 namespace zeb {
 
 void VersionInfo::Filename(const std::string& file_name) {
@@ -51,9 +53,10 @@ void VersionInfo::LoadVersionResource() {
 }
 
 std::string VersionInfo::QueryStringValue(const std::string& key) const {
-  if (!version_data_) return "";
+  // Without a translation key the path names no string table, and the query would fail.
+  if (!version_data_ || translation_key_.empty()) return "";
   const std::vector<unsigned char>& data = *version_data_;
-  std::string path = "\\StringFileInfo\\" + translation_key_ + "\\" + key;
+  std::string path = JoinPath(JoinPath("\\StringFileInfo", translation_key_), key);
   void* value = nullptr;
   UINT length = 0;
   // VerQueryValueA takes a non-const block; it only reads it and its own scratch space.

@@ -7,6 +7,7 @@
 
 #include "platform/files.h"
 #include "platform/listing.h"
+#include "platform/paths.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
@@ -38,7 +39,7 @@ class EntryEditorTest : public ::testing::Test {
   }
 
   void Entry(const std::string& file, const Lines& lines) {
-    WriteBytes(roms_ + "\\" + file, CrLf(lines));
+    WriteBytes(JoinPath(roms_, file), CrLf(lines));
   }
   // The entry folder's ordinary files.
   Lines Files() {
@@ -136,7 +137,7 @@ TEST_F(EntryEditorTest, AChangeOfLetterCaseAloneIsADifferentExecutable) {
   EXPECT_EQ(prompt_.messages[0].text, kNotice);
   // Both names are one file here: the blacklist entry went first, the entry over it.
   ASSERT_EQ(Files().size(), 1u);
-  EXPECT_EQ(ReadBytes(roms_ + "\\" + Files()[0]),
+  EXPECT_EQ(ReadBytes(JoinPath(roms_, Files()[0])),
             CrLf({"d:\\g\\Game", "Game.exe", "Game", "", ""}));
   EXPECT_EQ(catalogue_.rows(), (Lines{"d:\\g\\Game|Game.exe|Game||"}));
 }

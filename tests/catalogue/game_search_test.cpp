@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/name_rules.h"
+#include "platform/paths.h"
 
 namespace zeb {
 namespace {
@@ -33,7 +34,7 @@ std::string Find(const std::vector<std::string>& files, std::string* log = nullp
       [&](auto& folder, FolderFiles* files) { return list(folder, false, &files->executables); },
       [&](auto& folder, auto* paths) { return list(folder, true, paths); }};
   std::optional<FoundExecutable> found = FindGameExecutable("G", lister);
-  return found ? found->folder + "\\" + found->name : "<none>";
+  return found ? JoinPath(found->folder, found->name) : "<none>";
 }
 
 TEST(FindGameExecutable, WhereThePlainRuleChoosesNothingElseIsListed) {

@@ -7,6 +7,7 @@
 #include "catalogue/catalogue.h"
 #include "platform/files.h"
 #include "platform/listing.h"
+#include "platform/paths.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
@@ -44,12 +45,12 @@ class MaintenanceTest : public ::testing::Test {
   std::string MakeGame(const std::string& folder, const Lines& files) {
     std::string path = dir_ / "games\\" + folder;
     MakeFolders(path);
-    for (const std::string& file : files) WriteBytes(path + "\\" + file, "MZ");
+    for (const std::string& file : files) WriteBytes(JoinPath(path, file), "MZ");
     return path;
   }
 
   void Entry(const std::string& file, const Lines& lines) {
-    WriteBytes(roms_ + "\\" + file, CrLf(lines));
+    WriteBytes(JoinPath(roms_, file), CrLf(lines));
   }
 
   // Selects the row whose executable field is exe.

@@ -9,6 +9,7 @@
 #include "catalogue/catalogue.h"
 #include "platform/files.h"
 #include "platform/listing.h"
+#include "platform/paths.h"
 #include "platform/text_rules.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
@@ -29,7 +30,7 @@ class ScanTest : public ::testing::Test {
 
   // A game executable: a copy of a fixture (with or without a version resource).
   void Game(const std::string& relative_path, const std::string& fixture = "noversion") {
-    std::string path = root_ + "\\" + relative_path;
+    std::string path = JoinPath(root_, relative_path);
     MakeFolders(path.substr(0, path.find_last_of('\\')));
     testing::CopyFileOrFail(testing::BuiltProgram("fixtures\\x64\\" + fixture + ".exe"), path);
   }
@@ -41,7 +42,7 @@ class ScanTest : public ::testing::Test {
   std::string Entry(const std::string& name) { return ReadBytes(dir_ / ("roms\\" + name)); }
   // A file of the given text in a game folder.
   void Text(const std::string& relative_path, const std::string& text) {
-    std::string path = root_ + "\\" + relative_path;
+    std::string path = JoinPath(root_, relative_path);
     MakeFolders(path.substr(0, path.find_last_of('\\')));
     WriteBytes(path, text);
   }
@@ -210,7 +211,7 @@ TEST_F(ScanTest, RealInstallsGiveEveryGameItsOwnEntry) {
                         (okami + L"\\okami.exe").c_str(), FALSE));
   wchar_t short_path[MAX_PATH];
   ASSERT_GT(GetShortPathNameW(okami.c_str(), short_path, MAX_PATH), 0u);
-  std::string okami_folder = root_ + "\\" + std::string(LastPathPart(Narrow(short_path)));
+  std::string okami_folder = JoinPath(root_, LastPathPart(Narrow(short_path)));
 
   catalogue_.GenerateZEBFiles();
   EXPECT_EQ(EntryFiles(),

@@ -12,6 +12,7 @@
 #include "datexport/dat_generation.h"
 #include "platform/files.h"
 #include "platform/listing.h"
+#include "platform/paths.h"
 #include "platform/program_info.h"
 #include "platform/unique_handle.h"
 #include "tests/support/main_window_driver.h"
@@ -58,7 +59,7 @@ class DatFileTest : public ::testing::Test {
   Status Write() { return WriteDatFile(roms_ + "\\", dats_ + "\\", program_); }
   std::string Dat() { return ReadBytes(dats_ + "\\PC.dat"); }
   void Entry(const std::string& name, const std::string& bytes) {
-    WriteBytes(roms_ + "\\" + name, bytes);
+    WriteBytes(JoinPath(roms_, name), bytes);
   }
   // Every file left in a folder, so stray temporary files show.
   std::vector<std::string> FilesIn(const std::string& folder) {

@@ -8,6 +8,7 @@
 #include "formats/entry_file.h"
 #include "platform/files.h"
 #include "platform/listing.h"
+#include "platform/paths.h"
 #include "tests/support/processes.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/wait.h"
@@ -62,9 +63,9 @@ class BusyWindowTest : public ::testing::Test {
     FileListing listing;
     ListFiles(dir_ / ("Zeb\\" + folder), "*", &listing);
     for (const std::string& name : listing.names) {
-      EntryFile file = ReadEntryFile(listing.folder + "\\" + name);
+      EntryFile file = ReadEntryFile(JoinPath(listing.folder, name));
       EXPECT_EQ(file.kind, EntryFileKind::kEntry) << name;
-      EXPECT_EQ(ReadBytes(listing.folder + "\\" + name), CrLf(file.entry.ToLines())) << name;
+      EXPECT_EQ(ReadBytes(JoinPath(listing.folder, name)), CrLf(file.entry.ToLines())) << name;
     }
     return listing.names.size();
   }

@@ -13,6 +13,7 @@
 #include "catalogue/entry_editor.h"
 #include "platform/files.h"
 #include "platform/listing.h"
+#include "platform/paths.h"
 #include "platform/unique_handle.h"
 #include "tests/support/catalogue_rows.h"
 #include "tests/support/recording_prompt.h"
@@ -32,7 +33,7 @@ class FaultTest : public ::testing::Test {
   // Points the settings at folders below base, which are made.
   void UseFolders(const std::string& base) {
     for (const char* folder : {"games", "roms", "dats", "DK\\cfgs"})
-      MakeFolders(base + "\\" + folder);
+      MakeFolders(JoinPath(base, folder));
     catalogue_.settings() = {base + "\\games\\", base + "\\roms\\", base + "\\dats\\",
                              base + "\\DK\\"};
   }

@@ -9,6 +9,7 @@
 #include <future>
 
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/program_info.h"
 #include "platform/text_lines.h"
 #include "platform/unique_handle.h"
@@ -66,7 +67,7 @@ class Module1Test : public ::testing::Test {
   }
 
   std::string Game(const std::string& name = "") const {
-    return name.empty() ? dir_ / kGame : dir_ / kGame + "\\" + name;
+    return name.empty() ? dir_ / kGame : dir_ / JoinPath(kGame, name);
   }
   void AddProgram(const std::string& path) {
     CopyFileOrFail(testing::BuiltProgram("fixtures\\recorder.exe"), path);

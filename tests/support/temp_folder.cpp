@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/program_info.h"
 #include "tests/support/wait.h"
 
@@ -45,7 +46,7 @@ void RemoveTree(const std::string& path) {
     do {
       std::string name = Narrow(data.cFileName);
       if (name == "." || name == "..") continue;
-      std::string child = path + "\\" + name;
+      std::string child = JoinPath(path, name);
       SetFileAttributesW(WidePath(child).c_str(), FILE_ATTRIBUTE_NORMAL);
       if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         RemoveTree(child);
@@ -105,7 +106,7 @@ void SetAttributes(const std::string& path, unsigned long add, unsigned long rem
 std::string TestProgramFolder() { return ProgramFolder(); }
 
 std::string BuiltProgram(const std::string& relative_path) {
-  return TestProgramFolder() + "\\" + relative_path;
+  return JoinPath(TestProgramFolder(), relative_path);
 }
 
 void CopyFileOrFail(const std::string& from, const std::string& to) {

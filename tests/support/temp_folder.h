@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/paths.h"
+
 namespace zeb::testing {
 
 class TempFolder {
@@ -18,7 +20,7 @@ class TempFolder {
   // The folder's absolute path, without a trailing "\".
   const std::string& path() const { return path_; }
   // path() + "\" + name.
-  std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
+  std::string operator/(const std::string& name) const { return JoinPath(path_, name); }
 
  private:
   std::string path_;

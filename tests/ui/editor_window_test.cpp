@@ -5,6 +5,7 @@
 
 #include <tuple>
 
+#include "platform/paths.h"
 #include "tests/support/main_window_driver.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
@@ -31,7 +32,7 @@ class EditorWindowTest : public ::testing::Test {
   }
 
   void Entry(const std::string& file, const Lines& lines) {
-    WriteBytes(roms_ + "\\" + file, CrLf(lines));
+    WriteBytes(JoinPath(roms_, file), CrLf(lines));
   }
 
   void Open() {

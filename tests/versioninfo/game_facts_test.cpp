@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/catalogue.h"
+#include "platform/paths.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
 
@@ -19,7 +20,7 @@ class GameFactsTest : public ::testing::TestWithParam<const char*> {
  protected:
   GameFactsTest() : catalogue_(prompt_, dir_.path()) {}
   static std::string Fixture(const std::string& name) {
-    return testing::BuiltProgram(std::string("fixtures\\") + GetParam() + "\\" + name + ".exe");
+    return testing::BuiltProgram(std::string("fixtures\\") + JoinPath(GetParam(), name) + ".exe");
   }
 
   testing::TempFolder dir_;

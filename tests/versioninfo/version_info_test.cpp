@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/name_rules.h"
+#include "platform/paths.h"
 #include "tests/support/temp_folder.h"
 
 namespace zeb::testing {
@@ -14,7 +15,7 @@ namespace {
 class VersionInfoTest : public ::testing::TestWithParam<const char*> {
  protected:
   static std::string Fixture(const std::string& name) {
-    return BuiltProgram(std::string("fixtures\\") + GetParam() + "\\" + name + ".exe");
+    return BuiltProgram(std::string("fixtures\\") + JoinPath(GetParam(), name) + ".exe");
   }
   static VersionInfo Load(const std::string& name) {
     VersionInfo info;
