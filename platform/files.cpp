@@ -315,6 +315,30 @@ Status ReplaceWithCopy(const std::string& from, const std::string& to) {
   return Status::Error("Cannot create a temporary file beside \"" + to + "\"");
 }
 
+Status ReplaceFileBytes(const std::string& path, const std::string& bytes,
+                        const std::string& temp_folder) {
+  std::string temp;
+  Status written = WriteTemporaryFile(path, bytes, temp_folder, false, &temp);
+  if (!written.ok()) return written;
+  if (!MoveFileExW(WidePath(temp).c_str(), WidePath(path).c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    Status failed = Failure("Cannot replace", path);
+    DeleteFileW(WidePath(temp).c_str());
+    return failed;
+  }
+  SetFileAttributesW(WidePath(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+  return Status::Ok();
+}
+
+Status GetFileWriteTime(const std::string& path, uint64_t* written) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(WidePath(path).c_str(), GetFileExInfoStandard, &data))
+    return Failure("Cannot read", path);
+  *written = (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+             data.ftLastWriteTime.dwLowDateTime;
+  return Status::Ok();
+}
+
 Status GetFileLength(const std::string& path, uint64_t* length) {
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (!GetFileAttributesExW(WidePath(path).c_str(), GetFileExInfoStandard, &data))

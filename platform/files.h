@@ -60,6 +60,15 @@ Status CopyOneFile(const std::string& from, const std::string& to);
 // old target stays whole until the copy is complete; on a failure it is left as it was.
 Status ReplaceWithCopy(const std::string& from, const std::string& to);
 
+// Writes bytes to a new file in temp_folder (beside path when empty; it must be on the same
+// drive), then puts it in place of path, replacing a file that is there. A half-written file
+// is never seen at path.
+Status ReplaceFileBytes(const std::string& path, const std::string& bytes,
+                        const std::string& temp_folder = "");
+
+// When the file at path was last written: 100-nanosecond steps since 1601, as Windows counts.
+Status GetFileWriteTime(const std::string& path, uint64_t* written);
+
 // The length of the file at path in bytes.
 Status GetFileLength(const std::string& path, uint64_t* length);
 

@@ -15,6 +15,10 @@ namespace {
 constexpr DWORD kNotOrdinary =
     FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
+uint64_t FileTimeValue(const FILETIME& time) {
+  return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
 bool IsDotName(const wchar_t* name) {
   return (name[0] == L'.' && name[1] == L'\0') ||
          (name[0] == L'.' && name[1] == L'.' && name[2] == L'\0');
@@ -29,8 +33,8 @@ std::wstring ListedFolder(const std::string& folder) {
   return absolute;
 }
 
-// Calls visit(attributes, name) for every entry that the search path matches, except "."
-// and "..". When nothing matches, the search is no error.
+// Calls visit(data, name) for every entry that the search path matches, except "." and "..".
+// When nothing matches, the search is no error.
 template <typename Visit>
 Status VisitMatches(const std::wstring& search, const std::string& folder, DWORD flags,
                     Visit visit) {
@@ -43,8 +47,7 @@ Status VisitMatches(const std::wstring& search, const std::string& folder, DWORD
     return Status::Error("Cannot list \"" + folder + "\": " + ErrorText(error, folder));
   }
   do {
-    if (!IsDotName(data.cFileName) && !visit(data.dwFileAttributes, Narrow(data.cFileName)))
-      return Status::Ok();
+    if (!IsDotName(data.cFileName) && !visit(data, Narrow(data.cFileName))) return Status::Ok();
   } while (FindNextFileW(find.get(), &data));
   DWORD error = GetLastError();
   if (error != ERROR_NO_MORE_FILES)
@@ -58,8 +61,8 @@ template <typename Visit>
 Status VisitFolder(const std::string& folder, const std::wstring& listed, Visit visit) {
   if (folder.empty()) return Status::Error("No folder was given");
   return VisitMatches(LongPathForm(listed + L"\\*"), folder, FIND_FIRST_EX_LARGE_FETCH,
-                      [&](DWORD attributes, const std::string& name) {
-                        visit(attributes, name);
+                      [&](const WIN32_FIND_DATAW& data, const std::string& name) {
+                        visit(data, name);
                         return true;
                       });
 }
@@ -70,10 +73,11 @@ Status ListFiles(const std::string& folder, const std::string& pattern, FileList
   listing->names.clear();
   std::wstring listed = ListedFolder(folder);
   listing->folder = Narrow(listed);
-  Status status = VisitFolder(folder, listed, [&](DWORD attributes, const std::string& name) {
-    if ((attributes & kNotOrdinary) == 0 && MatchesPattern(name, pattern))
-      listing->names.push_back(name);
-  });
+  Status status =
+      VisitFolder(folder, listed, [&](const WIN32_FIND_DATAW& data, const std::string& name) {
+        if ((data.dwFileAttributes & kNotOrdinary) == 0 && MatchesPattern(name, pattern))
+          listing->names.push_back(name);
+      });
   if (!status.ok()) {
     listing->names.clear();
     return status;
@@ -86,9 +90,10 @@ Status ListFolders(const std::string& folder, std::vector<std::string>* sub_fold
   sub_folders->clear();
   std::vector<std::string> names;
   std::wstring listed = ListedFolder(folder);
-  Status status = VisitFolder(folder, listed, [&](DWORD attributes, const std::string& name) {
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) names.push_back(name);
-  });
+  Status status =
+      VisitFolder(folder, listed, [&](const WIN32_FIND_DATAW& data, const std::string& name) {
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) names.push_back(name);
+      });
   if (!status.ok()) return status;
   SortNames(names);
   std::string base = Narrow(listed);
@@ -97,15 +102,28 @@ Status ListFolders(const std::string& folder, std::vector<std::string>* sub_fold
   return Status::Ok();
 }
 
+Status ListFileStamps(const std::string& folder, const std::string& pattern,
+                      std::vector<FileStamp>* stamps) {
+  stamps->clear();
+  Status status = VisitFolder(
+      folder, ListedFolder(folder), [&](const WIN32_FIND_DATAW& data, const std::string& name) {
+        if ((data.dwFileAttributes & kNotOrdinary) == 0 && MatchesPattern(name, pattern))
+          stamps->push_back({name, FileTimeValue(data.ftLastWriteTime)});
+      });
+  if (!status.ok()) stamps->clear();
+  return status;
+}
+
 bool NamesAnyOrdinaryFile(const std::string& path_text) {
   if (path_text.empty()) return false;
   std::string search = path_text;
   if (search.back() == '\\' || search.back() == '/') search += "*";
   bool found = false;
-  VisitMatches(WidePath(search), path_text, 0, [&](DWORD attributes, const std::string&) {
-    found = (attributes & kNotOrdinary) == 0;
-    return !found;  // stop at the first ordinary file
-  });
+  VisitMatches(WidePath(search), path_text, 0,
+               [&](const WIN32_FIND_DATAW& data, const std::string&) {
+                 found = (data.dwFileAttributes & kNotOrdinary) == 0;
+                 return !found;  // stop at the first ordinary file
+               });
   return found;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // Folder and file listings, in ascending name order ignoring case.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,17 @@ Status ListFiles(const std::string& folder, const std::string& pattern, FileList
 // Lists the direct sub-folders of folder as full paths: the folder as an absolute path
 // without a trailing "\", then "\" and the sub-folder's name.
 Status ListFolders(const std::string& folder, std::vector<std::string>* sub_folders);
+
+// A file's name and when it was last written (as GetFileWriteTime gives it, platform/files.h).
+struct FileStamp {
+  std::string name;
+  uint64_t written = 0;
+};
+
+// Lists the ordinary files of folder whose names match pattern, in no particular order, each
+// with the time it was last written.
+Status ListFileStamps(const std::string& folder, const std::string& pattern,
+                      std::vector<FileStamp>* stamps);
 
 // The presence test: true when the path text names at least one ordinary file. A text that
 // ends in "\" names the files of that folder; any other text names itself (so a folder
