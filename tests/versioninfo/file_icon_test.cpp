@@ -1,0 +1,59 @@
+// The icon of real programs: test games built for x86_64 and i686 with the test icons in
+// their resources (tests/fixtures/CMakeLists.txt).
+#include "versioninfo/file_icon.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/temp_folder.h"
+#include "tests/support/test_icons.h"
+
+namespace zeb::testing {
+namespace {
+
+std::string Fixture(const std::string& arch, const std::string& name) {
+  return BuiltProgram("fixtures\\" + arch + "\\" + name + ".exe");
+}
+
+// A program of either architecture, whichever this one is: its icon as its .ico holds it.
+TEST(FileIcon, ReadsTheIconOfA64BitAndOfA32BitProgram) {
+  const std::string png = ResourcesOf(TestIco("png256")).images.at(2);
+  IconPicture bitmap;
+  IconResources alpha32 = ResourcesOf(TestIco("alpha32"));
+  ASSERT_TRUE(ReadIconGroup(
+                  alpha32.group,
+                  [&](uint16_t id, std::string_view* bytes) {
+                    *bytes = alpha32.images.at(id);
+                    return true;
+                  },
+                  &bitmap)
+                  .ok());
+  for (const char* arch : {"x64", "x86"}) {
+    FileIcon icon = ReadFileIcon(Fixture(arch, "icon_png"));
+    ASSERT_EQ(icon.kind, FileIcon::Kind::kPicture) << arch << ": " << icon.reason;
+    EXPECT_EQ(icon.picture.png, png) << arch;
+
+    icon = ReadFileIcon(Fixture(arch, "icon_bitmap"));
+    ASSERT_EQ(icon.kind, FileIcon::Kind::kPicture) << arch << ": " << icon.reason;
+    EXPECT_EQ(icon.picture.bitmap.width, 48u) << arch;
+    EXPECT_TRUE(icon.picture.bitmap.pixels == bitmap.bitmap.pixels) << arch;
+  }
+}
+
+TEST(FileIcon, NoIconIsNoneAndADamagedOneSaysWhy) {
+  TempFolder dir;
+  WriteBytes(dir / "text.exe", "MZ but no program");
+  for (const std::string& path : {Fixture("x64", "noversion"), Fixture("x86", "noversion"),
+                                  dir / "text.exe", dir / "missing.exe"}) {
+    FileIcon icon = ReadFileIcon(path);
+    EXPECT_EQ(icon.kind, FileIcon::Kind::kNone) << path;
+    EXPECT_EQ(icon.reason, "") << path;
+  }
+  for (const char* arch : {"x64", "x86"}) {
+    FileIcon icon = ReadFileIcon(Fixture(arch, "icon_damaged"));
+    EXPECT_EQ(icon.kind, FileIcon::Kind::kDamaged) << arch;
+    EXPECT_EQ(icon.reason, "its bitmap needs 4264 bytes, but the image holds 2088") << arch;
+  }
+}
+
+}  // namespace
+}  // namespace zeb::testing
