@@ -14,14 +14,16 @@ namespace zeb {
 void Catalogue::ClearRows() {
   rows_.clear();
   entries_.clear();
+  entry_files_.clear();
   details_ = GameEntry();
   selected_ = -1;
   ++rows_version_;
 }
 
-void Catalogue::AddRow(const GameEntry& entry) {
+void Catalogue::AddRow(const GameEntry& entry, const std::string& file_name) {
   rows_.push_back(entry.ToRow());
   entries_.push_back(entry);
+  entry_files_.push_back(file_name);
   ++rows_version_;
 }
 
@@ -42,7 +44,7 @@ void Catalogue::LoadZEBs() {
     // with the missing fields empty.
     EntryFile file = ReadEntryFile(JoinPath(listing.folder, name));
     if (file.kind == EntryFileKind::kUnreadable || file.kind == EntryFileKind::kBlacklist) continue;
-    AddRow(file.entry);
+    AddRow(file.entry, name);
   }
 }
 

@@ -89,6 +89,7 @@ void Catalogue::GenerateZEBFiles() {
     for (size_t i = 0; i < folders_without_game_.size(); ++i)
       outcome_ += (i == 0 ? "" : ", ") + folders_without_game_[i];
   }
+  MakePictures();  // once the entries are written, as part of the same work
 }
 
 }  // namespace zeb

@@ -99,7 +99,7 @@ TEST_F(BusyWindowTest, AnswersShowsProgressAndLetsNoOtherCommandThrough) {
   EXPECT_EQ(SendMessageA(Item(IDC_List1), LB_GETCOUNT, 0, 0), kGames);
   std::string status(256, '\0');
   status.resize(GetWindowTextA(Item(IDC_lblStatus), status.data(), 256));
-  EXPECT_EQ(status, "600 game folders: 600 new entries");
+  EXPECT_EQ(status, "600 game folders: 600 new entries; 0 pictures");
   PostMessageA(window_, WM_CLOSE, 0, 0);
   EXPECT_EQ(ExitStatus(zeb_), 0u);
 }
