@@ -2,6 +2,7 @@
 // beside config.cfg, made where it is missing or older than the program.
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <mutex>
 #include <unordered_map>
@@ -24,8 +25,9 @@ namespace zeb {
 namespace {
 
 // Writes pictures into the pictures folder, made on the first picture. Each file is written
-// in a small hidden work folder inside it and moved into place: looking up a name that is
-// not there yet would, on some file systems (Wine on ext4), read the whole big folder.
+// in a small hidden work folder inside it and moved into place, so it appears whole or not at
+// all, and only the move looks its new name up in the big folder (on some file systems, Wine
+// on ext4, looking up a name that is not there reads the whole folder).
 class PictureWriter {
  public:
   explicit PictureWriter(std::string folder) : folder_(std::move(folder)) {}
@@ -106,10 +108,12 @@ void Catalogue::MakePictures() {
         // (a command for a program elsewhere) gives no picture.
         std::string program =
             GameStartIn(TrimSpaces(item.entry->folder), item.entry->exe, "").program_file;
-        uint64_t program_time = 0;
-        if (program.empty() || !GetFileWriteTime(program, &program_time).ok()) return;
+        if (program.empty()) return;
         auto picture_time = times.find(UpperCase(item.picture));
-        if (picture_time != times.end() && picture_time->second >= program_time) return;
+        uint64_t program_time = 0;
+        if (picture_time != times.end() && GetFileWriteTime(program, &program_time).ok() &&
+            picture_time->second >= program_time)
+          return;
         FileIcon icon = ReadFileIcon(program);
         if (icon.kind == FileIcon::Kind::kNone) return;
         std::string png;
@@ -128,9 +132,11 @@ void Catalogue::MakePictures() {
           not_written.push_back(written.message());
         }
       });
-  // The threads finish in any order; the messages list in name order.
+  // The threads finish in any order; the messages list in name order, and a pictures folder
+  // that cannot be made is named once, not once for each picture.
   SortNames(damaged);
   SortNames(not_written);
+  not_written.erase(std::unique(not_written.begin(), not_written.end()), not_written.end());
   // A damaged icon costs the game its picture and nothing else: a notice, not a failure.
   if (!damaged.empty())
     ShowNotice(

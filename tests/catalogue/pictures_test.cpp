@@ -169,6 +169,22 @@ TEST_F(PicturesTest, CancelStopsBetweenPictures) {
       << catalogue_.outcome();
 }
 
+TEST_F(PicturesTest, APicturesFolderThatCannotBeMadeIsAFailureNamedOnce) {
+  Game("A", "a.exe", "icon_png");
+  Game("B", "b.exe", "icon_bitmap");
+  WriteBytes(dir_ / "pictures", "a file where the folder should be");
+  catalogue_.GenerateZEBFiles();
+  ASSERT_EQ(prompt_.messages.size(), 1u);
+  EXPECT_EQ(
+      prompt_.messages[0].text.rfind(
+          "These pictures could not be written:\r\nCannot create \"" + dir_ / "pictures\"", 0),
+      0u)
+      << prompt_.messages[0].text;
+  EXPECT_EQ(prompt_.messages[0].text.find("\r\n", 40), std::string::npos) << "named once";
+  EXPECT_EQ(catalogue_.failures_reported(), 1u);
+  EXPECT_NE(catalogue_.outcome().find("2 new entries; 0 pictures"), std::string::npos);
+}
+
 TEST(PictureCopies, ACopyReplacesOnlyOurEarlierCopy) {
   TempFolder dir;
   const std::string pictures = dir / "pictures", covers = dir / "covers",
