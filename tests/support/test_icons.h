@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zeb::testing {
 
@@ -73,14 +74,21 @@ inline uint32_t TestPaletteIndex(uint32_t x, uint32_t y, uint32_t colours) {
   return (x * 3 + y) % colours;
 }
 
-// The RGBA the icon reader should give for a pixel of a test bitmap of that many bits per
-// pixel (colours: its palette's size; alpha_channel: a 32-bit image that uses its alpha).
-inline std::array<uint8_t, 4> ExpectedTestPixel(uint32_t x, uint32_t y, int bits, uint32_t colours,
-                                                bool alpha_channel) {
-  Rgb rgb = bits <= 8 ? TestPaletteEntry(TestPaletteIndex(x, y, colours)) : TestColour(x, y);
-  uint8_t alpha = alpha_channel ? TestAlpha(x, y) : TestMasked(x, y) ? 0 : 255;
-  if (alpha == 0) return {0, 0, 0, 0};  // a transparent pixel is all zero
-  return {rgb[0], rgb[1], rgb[2], alpha};
+// The RGBA rows, top first, that the icon reader should give for a square test bitmap of
+// that many bits per pixel (colours: its palette's size; alpha_channel: a 32-bit image that
+// uses its alpha). A transparent pixel is all zero.
+inline std::vector<uint8_t> ExpectedTestPixels(uint32_t side, int bits, uint32_t colours,
+                                               bool alpha_channel) {
+  std::vector<uint8_t> pixels;
+  for (uint32_t y = 0; y < side; ++y) {
+    for (uint32_t x = 0; x < side; ++x) {
+      Rgb rgb = bits <= 8 ? TestPaletteEntry(TestPaletteIndex(x, y, colours)) : TestColour(x, y);
+      uint8_t alpha = alpha_channel ? TestAlpha(x, y) : TestMasked(x, y) ? 0 : 255;
+      if (alpha == 0) rgb = {0, 0, 0};
+      pixels.insert(pixels.end(), {rgb[0], rgb[1], rgb[2], alpha});
+    }
+  }
+  return pixels;
 }
 
 }  // namespace zeb::testing
