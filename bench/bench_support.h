@@ -24,7 +24,7 @@ inline double BestOf(int runs, const std::function<void()>& work) {
 }
 
 inline void PrintRatio(const char* what, double measured, double baseline, double aim) {
-  std::printf("%s: %.3f s, baseline %.3f s, ratio %.2fx (aim: under %.1fx)\n", what, measured,
+  std::printf("%s: %.3f s, baseline %.3f s, ratio %.2fx (aim: under %.2fx)\n", what, measured,
               baseline, measured / baseline, aim);
 }
 

@@ -189,6 +189,7 @@ void Catalogue::GenerateZEBFiles() {
                 not_held);
   outcome_ += NamedPart(CountText(not_written.size()) + " could not be written", not_written);
   if (not_reached > 0) outcome_ += "; " + CountText(not_reached) + " not written: stopped";
+  MakePictures();  // once the entries are written, as part of the same work
 }
 
 }  // namespace zeb

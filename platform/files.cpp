@@ -86,6 +86,19 @@ Status WriteTemporaryFile(const std::string& target, const std::string& bytes,
   return Status::Error("Cannot create a temporary file beside \"" + target + "\"");
 }
 
+// Moves the finished temporary file over path; on a failure it is deleted. The file written
+// hidden is shown once it is in place.
+Status MoveIntoPlace(const std::string& temp, const std::string& path) {
+  if (!MoveFileExW(WidePath(temp).c_str(), WidePath(path).c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    Status failed = Failure("Cannot replace", path);
+    DeleteFileW(WidePath(temp).c_str());
+    return failed;
+  }
+  SetFileAttributesW(WidePath(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+  return Status::Ok();
+}
+
 }  // namespace
 
 std::wstring Widen(const std::string& text) {
@@ -254,14 +267,7 @@ Status ReplaceFileBytes(const std::string& path, const std::string& bytes) {
   std::string temp;
   Status written = WriteTemporaryFile(path, bytes, "", true, &temp);
   if (!written.ok()) return written;
-  if (!MoveFileExW(WidePath(temp).c_str(), WidePath(path).c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    Status failed = Failure("Cannot replace", path);
-    DeleteFileW(WidePath(temp).c_str());
-    return failed;
-  }
-  SetFileAttributesW(WidePath(path).c_str(), FILE_ATTRIBUTE_NORMAL);
-  return Status::Ok();
+  return MoveIntoPlace(temp, path);
 }
 
 CreateOnceResult CreateTextFileOnce(const std::string& path, const std::vector<std::string>& lines,
@@ -317,6 +323,23 @@ Status ReplaceWithCopy(const std::string& from, const std::string& to) {
     return Status::Ok();
   }
   return Status::Error("Cannot create a temporary file beside \"" + to + "\"");
+}
+
+Status PlaceFileBytes(const std::string& path, const std::string& bytes,
+                      const std::string& temp_folder) {
+  std::string temp;
+  Status written = WriteTemporaryFile(path, bytes, temp_folder, false, &temp);
+  if (!written.ok()) return written;
+  return MoveIntoPlace(temp, path);
+}
+
+Status GetFileWriteTime(const std::string& path, uint64_t* written) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(WidePath(path).c_str(), GetFileExInfoStandard, &data))
+    return Failure("Cannot read", path);
+  *written = (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+             data.ftLastWriteTime.dwLowDateTime;
+  return Status::Ok();
 }
 
 Status GetFileLength(const std::string& path, uint64_t* length) {

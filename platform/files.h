@@ -63,6 +63,16 @@ Status CopyOneFile(const std::string& from, const std::string& to);
 // old target stays whole until the copy is complete; on a failure it is left as it was.
 Status ReplaceWithCopy(const std::string& from, const std::string& to);
 
+// Writes bytes to a new file in temp_folder (it must be on the same drive), then moves it over
+// whatever is at path, so a half-written file is never seen there. For files zeb makes again
+// whenever they are missing (pictures): nothing is flushed and nothing is looked up first, so
+// that a new file in a big folder costs one lookup of its name.
+Status PlaceFileBytes(const std::string& path, const std::string& bytes,
+                      const std::string& temp_folder);
+
+// When the file at path was last written: 100-nanosecond steps since 1601, as Windows counts.
+Status GetFileWriteTime(const std::string& path, uint64_t* written);
+
 // The length of the file at path in bytes.
 Status GetFileLength(const std::string& path, uint64_t* length);
 

@@ -18,6 +18,10 @@ namespace {
 constexpr DWORD kNotOrdinary =
     FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
+uint64_t FileTimeValue(const FILETIME& time) {
+  return (static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
 bool IsDotName(const wchar_t* name) {
   return (name[0] == L'.' && name[1] == L'\0') ||
          (name[0] == L'.' && name[1] == L'.' && name[2] == L'\0');
@@ -32,8 +36,8 @@ std::wstring ListedFolder(const std::string& folder) {
   return absolute;
 }
 
-// Calls visit(attributes, name) for every entry that the search path matches, except "."
-// and "..", with the name as wide characters. When nothing matches, the search is no error.
+// Calls visit(data) for every entry that the search path matches, except "." and "..", with
+// its name as wide characters. When nothing matches, the search is no error.
 template <typename Visit>
 Status VisitMatches(const std::wstring& search, const std::string& folder, DWORD flags,
                     Visit visit) {
@@ -46,8 +50,7 @@ Status VisitMatches(const std::wstring& search, const std::string& folder, DWORD
     return Status::Error("Cannot list \"" + folder + "\": " + ErrorText(error, folder));
   }
   do {
-    if (!IsDotName(data.cFileName) && !visit(data.dwFileAttributes, data.cFileName))
-      return Status::Ok();
+    if (!IsDotName(data.cFileName) && !visit(data)) return Status::Ok();
   } while (FindNextFileW(find.get(), &data));
   DWORD error = GetLastError();
   if (error != ERROR_NO_MORE_FILES)
@@ -61,8 +64,8 @@ template <typename Visit>
 Status VisitFolder(const std::string& folder, const std::wstring& listed, Visit visit) {
   if (folder.empty()) return Status::Error("No folder was given");
   return VisitMatches(LongPathForm(listed + L"\\*"), folder, FIND_FIRST_EX_LARGE_FETCH,
-                      [&](DWORD attributes, const wchar_t* name) {
-                        visit(attributes, name);
+                      [&](const WIN32_FIND_DATAW& data) {
+                        visit(data);
                         return true;
                       });
 }
@@ -73,9 +76,9 @@ Status ListFiles(const std::string& folder, const std::string& pattern, FileList
   listing->names.clear();
   std::wstring listed = ListedFolder(folder);
   listing->folder = Narrow(listed);
-  Status status = VisitFolder(folder, listed, [&](DWORD attributes, const wchar_t* wide_name) {
-    if ((attributes & kNotOrdinary) != 0) return;
-    std::string name = Narrow(wide_name);
+  Status status = VisitFolder(folder, listed, [&](const WIN32_FIND_DATAW& data) {
+    if ((data.dwFileAttributes & kNotOrdinary) != 0) return;
+    std::string name = Narrow(data.cFileName);
     if (MatchesPattern(name, pattern)) listing->names.push_back(std::move(name));
   });
   if (!status.ok()) {
@@ -90,8 +93,8 @@ Status ListFolders(const std::string& folder, std::vector<std::string>* sub_fold
   sub_folders->clear();
   std::vector<std::string> names;
   std::wstring listed = ListedFolder(folder);
-  Status status = VisitFolder(folder, listed, [&](DWORD attributes, const wchar_t* name) {
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) names.push_back(Narrow(name));
+  Status status = VisitFolder(folder, listed, [&](const WIN32_FIND_DATAW& data) {
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) names.push_back(Narrow(data.cFileName));
   });
   if (!status.ok()) return status;
   SortNames(names);
@@ -105,8 +108,9 @@ Status ListGameFolders(const std::string& folder, std::vector<SubFolder>* sub_fo
   sub_folders->clear();
   std::wstring listed = ListedFolder(folder);
   std::string base = Narrow(listed);
-  Status status = VisitFolder(folder, listed, [&](DWORD attributes, const wchar_t* wide_name) {
-    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
+  Status status = VisitFolder(folder, listed, [&](const WIN32_FIND_DATAW& data) {
+    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return;
+    const wchar_t* wide_name = data.cFileName;
     SubFolder sub;
     if (NarrowExactly(wide_name, &sub.name)) {
       sub.path = JoinPath(base, sub.name);
@@ -133,13 +137,26 @@ Status ListGameFolders(const std::string& folder, std::vector<SubFolder>* sub_fo
   return Status::Ok();
 }
 
+Status ListFileStamps(const std::string& folder, const std::string& pattern,
+                      std::vector<FileStamp>* stamps) {
+  stamps->clear();
+  Status status = VisitFolder(folder, ListedFolder(folder), [&](const WIN32_FIND_DATAW& data) {
+    if ((data.dwFileAttributes & kNotOrdinary) != 0) return;
+    std::string name = Narrow(data.cFileName);
+    if (MatchesPattern(name, pattern))
+      stamps->push_back({std::move(name), FileTimeValue(data.ftLastWriteTime)});
+  });
+  if (!status.ok()) stamps->clear();
+  return status;
+}
+
 bool NamesAnyOrdinaryFile(const std::string& path_text) {
   if (path_text.empty()) return false;
   std::string search = path_text;
   if (search.back() == '\\' || search.back() == '/') search += "*";
   bool found = false;
-  VisitMatches(WidePath(search), path_text, 0, [&](DWORD attributes, const wchar_t*) {
-    found = (attributes & kNotOrdinary) == 0;
+  VisitMatches(WidePath(search), path_text, 0, [&](const WIN32_FIND_DATAW& data) {
+    found = (data.dwFileAttributes & kNotOrdinary) == 0;
     return !found;  // stop at the first ordinary file
   });
   return found;

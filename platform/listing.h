@@ -1,5 +1,6 @@
 #pragma once
 // Folder and file listings, in ascending name order ignoring case.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,17 @@ struct SubFolder {
 
 // Lists the direct sub-folders of folder, in the order of their names ignoring case.
 Status ListGameFolders(const std::string& folder, std::vector<SubFolder>* sub_folders);
+
+// A file's name and when it was last written (as GetFileWriteTime gives it, platform/files.h).
+struct FileStamp {
+  std::string name;
+  uint64_t written = 0;
+};
+
+// Lists the ordinary files of folder whose names match pattern, in no particular order, each
+// with the time it was last written.
+Status ListFileStamps(const std::string& folder, const std::string& pattern,
+                      std::vector<FileStamp>* stamps);
 
 // The presence test: true when the path text names at least one ordinary file. A text that
 // ends in "\" names the files of that folder; any other text names itself (so a folder

@@ -6,7 +6,7 @@ set -eu
 packages="cmake ninja-build g++ git ca-certificates
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64 wine32:i386 xvfb xauth
-  googletest zlib1g-dev nlohmann-json3-dev libstb-dev clang clang-format libclang-rt-14-dev imagemagick zip unzip"
+  python3 googletest zlib1g-dev nlohmann-json3-dev libstb-dev clang clang-format libclang-rt-14-dev imagemagick zip unzip"
 
 missing=""
 for package in $packages; do

@@ -148,6 +148,8 @@ for zip; do
     "$games_root\\Tank Battle\\bin" tanks.exe "Tank Battle" "1995 -  Iron Works" 1998
   check "$arch: roms/MazeLauncher.zeb" same_lines "$program/roms/MazeLauncher.zeb" \
     "$games_root\\Maze Runner" MazeLauncher.exe "Maze Runner" "Labyrinth Soft" 2003
+  check "$arch: a picture for each of the two games whose program has an icon" \
+    [ "$(cd "$program/pictures" && ls | tr '\n' ' ')" = "skyrace.png tanks.png " ]
   check "$arch: dats/PC.dat has the three game blocks with their entry files' sizes" \
     dat_names_entries "$program/dats/PC.dat" "$program/roms" MazeLauncher skyrace tanks
   check "$arch: cfgs/PC.cfg names the unpacked folder" same_lines "$demo/DK/cfgs/PC.cfg" \

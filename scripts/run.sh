@@ -2,7 +2,7 @@
 # Installs what is missing, builds zeb and vrelo, and runs the main job on the bundled sample
 # games (scripts/sample_games.sh): a small games root made from the test games, a
 # "config.cfg" for it, and "zeb.exe /autoparse" under Wine. Then it prints the entry files,
-# the DAT file, the frontend's settings file and zeb.log. Everything lands in build/demo.
+# the names of the games' pictures, the DAT file, the frontend's settings file and zeb.log. Everything lands in build/demo.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/deps.sh

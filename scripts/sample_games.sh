@@ -46,6 +46,8 @@ for entry in "$demo"/Zebrine/roms/*; do
   echo "== entry file roms/$(basename "$entry")"
   tr -d '\r' < "$entry"
 done
+echo "== pictures (from the games' icons)"
+ls "$demo/Zebrine/pictures" 2>/dev/null || echo "(none)"
 for file in Zebrine/dats/PC.dat DK/cfgs/PC.cfg Zebrine/zeb.log; do
   echo "== $file"
   if [ -f "$demo/$file" ]; then tr -d '\r' < "$demo/$file"; else echo "(missing)"; fi

@@ -1,6 +1,7 @@
 // The real zeb.exe started with "/autoparse" the way a scheduled task starts it, over a games
 // root of fixture games: the entry files, the DAT file and the frontend's settings file, byte
-// for byte; and the command lines and settings that open the window instead.
+// for byte, and the games' pictures; and the command lines and settings that open the window
+// instead.
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -129,9 +130,11 @@ TEST_F(AutoparseTest, RebuildsEverythingAndEndsWithoutTheWindow) {
                   "send rom path=1", "send exit keys=0", "command line options="}));
   EXPECT_EQ(ReadBytes(dir_ / "Zeb\\config.cfg"), config_) << "config.cfg must not be rewritten";
   EXPECT_EQ(Files("Zeb"), (Lines{"config.cfg", "zeb.exe", "zeb.log"})) << "tempdat.dat is gone";
+  // The two games whose programs have an icon have a picture beside config.cfg.
+  EXPECT_EQ(Files("Zeb\\pictures"), (Lines{"skyrace.png", "tanks.png"}));
   std::string log = ReadBytes(dir_ / "Zeb\\zeb.log");
   EXPECT_NE(log.find(" Unattended build ended with exit status 0: 3 game folders: 3 new entries; "
-                     "1 invalid entry removed; PC.dat written: 3 games, " +
+                     "2 pictures; 1 invalid entry removed; PC.dat written: 3 games, " +
                      dir_ / "dats\\PC.dat; " + dir_ / "DK\\cfgs\\PC.cfg written\r\n"),
             std::string::npos)
       << log;
