@@ -111,9 +111,9 @@ def draw(size):
     return pixels
 
 
-def png(pixels):
-    size = len(pixels)
-    raw = b"".join(b"\0" + bytes(v for p in line for v in p) for line in pixels)
+def png_file(size, raw):
+    """A PNG file of a size x size RGBA image, from its rows as filtered bytes (each row's
+    filter type first). The test icons are made with it too."""
 
     def chunk(kind, data):
         return (struct.pack(">I", len(data)) + kind + data +
@@ -122,6 +122,11 @@ def png(pixels):
     return (b"\x89PNG\r\n\x1a\n" +
             chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)) +
             chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def png(pixels):
+    raw = b"".join(b"\0" + bytes(v for p in line for v in p) for line in pixels)
+    return png_file(len(pixels), raw)
 
 
 def dib(pixels):
