@@ -192,8 +192,9 @@ TEST_F(AutoparseTest, WritesEveryFrontendThatFrontendsIniNamesAfterDragonKing) {
 
   // One line in the log per frontend, and the run's summary names each.
   std::string log = ReadBytes(dir_ / "Zeb\\zeb.log");
-  for (const std::string& line : {"ES-DE: 3 games written to " + dir_ / "ES-DE\\\r\n",
-                                  "Steam ROM Manager: 3 games written to " + dir_ / "SRM\\\r\n"})
+  for (const std::string& line :
+       {"ES-DE: 3 games written to " + dir_ / "ES-DE\\" + "; 2 pictures copied\r\n",
+        "Steam ROM Manager: 3 games written to " + dir_ / "SRM\\\r\n"})
     EXPECT_NE(log.find(line), std::string::npos) << log;
   EXPECT_NE(log.find("PC.cfg written; ES-DE: 3 games; Pegasus: 3 games; Attract-Mode: 3 games; "
                      "Steam ROM Manager: 3 games\r\n"),
@@ -206,6 +207,63 @@ TEST_F(AutoparseTest, WritesEveryFrontendThatFrontendsIniNamesAfterDragonKing) {
   EXPECT_EQ(Run("/autoparse"), 1u);
   EXPECT_NE(errors_.find("\"" + dir_ / "AM\\\" is not there"), std::string::npos) << errors_;
   EXPECT_FALSE(ReadBytes(dir_ / "SRM\\zebrine.json").empty());
+}
+
+// The pictures of the games whose programs have an icon (Sky Race and Tanks; Maze's has
+// none) reach every frontend that shows pictures; a second run rewrites none of them, and a
+// cover the user put in place of ES-DE's copy stays.
+TEST_F(AutoparseTest, TheGamesPicturesReachEveryFrontendAndASecondRunKeepsThem) {
+  for (const char* folder : {"ES-DE", "Pegasus", "AM"}) MakeFolders(dir_ / folder);
+  WriteBytes(dir_ / "Zeb\\frontends.ini",
+             CrLf({"[Frontends]", "ES-DE=" + dir_ / "ES-DE", "Pegasus=" + dir_ / "Pegasus",
+                   "Attract-Mode=" + dir_ / "AM"}));
+  ASSERT_EQ(Run("/autoparse"), 0u) << errors_;
+  const std::string pictures = dir_ / "Zeb\\pictures";
+  const std::string covers = dir_ / "ES-DE\\downloaded_media\\zebrine\\covers";
+  const Lines made = {"skyrace.png", "tanks.png"};
+  EXPECT_EQ(Files("Zeb\\pictures"), made);
+  EXPECT_EQ(Files("ES-DE\\downloaded_media\\zebrine\\covers"), made);
+  for (const std::string& name : made) {
+    std::string picture = ReadBytes(JoinPath(pictures, name));
+    EXPECT_FALSE(picture.empty()) << name;
+    EXPECT_TRUE(ReadBytes(JoinPath(covers, name)) == picture) << name << ": not the same bytes";
+  }
+
+  // Pegasus: the collection, then a block per game in the order of the entry files.
+  std::string box_front = "assets.boxFront: " + pictures;
+  std::replace(box_front.begin(), box_front.end(), '\\', '/');
+  Lines pegasus = SplitAt(ReadBytes(dir_ / "Pegasus\\metadata.pegasus.txt"), "\r\n\r\n");
+  ASSERT_EQ(pegasus.size(), 4u);
+  EXPECT_EQ(pegasus[1].rfind("game: Maze Runner\r\n", 0), 0u) << pegasus[1];
+  EXPECT_EQ(pegasus[1].find("assets."), std::string::npos) << pegasus[1];
+  EXPECT_NE(pegasus[2].find("\r\n" + box_front + "/skyrace.png"), std::string::npos) << pegasus[2];
+  EXPECT_NE(pegasus[3].find("\r\n" + box_front + "/tanks.png"), std::string::npos) << pegasus[3];
+  EXPECT_NE(ReadBytes(dir_ / "AM\\emulators\\Zebrine.cfg")
+                .find("\r\nartwork    snap      " + pictures + "\r\n"),
+            std::string::npos);
+
+  // The user's own cover for Sky Race; then a run that has nothing new to write.
+  WriteBytes(JoinPath(covers, "skyrace.png"), "drawn by hand");
+  auto times = [&] {
+    std::vector<uint64_t> written;
+    for (const std::string& folder : {pictures, covers})
+      for (const std::string& name : made) {
+        uint64_t time = 0;
+        EXPECT_TRUE(GetFileWriteTime(JoinPath(folder, name), &time).ok()) << name;
+        written.push_back(time);
+      }
+    return written;
+  };
+  const std::vector<uint64_t> before = times();
+  ASSERT_EQ(Run("/autoparse"), 0u) << errors_;
+  EXPECT_EQ(times(), before);
+  EXPECT_EQ(ReadBytes(JoinPath(covers, "skyrace.png")), "drawn by hand");
+  EXPECT_EQ(Files("ES-DE\\downloaded_media\\zebrine\\covers"), made);
+  std::string log = ReadBytes(dir_ / "Zeb\\zeb.log");
+  EXPECT_NE(log.find("ES-DE: 3 games written to " + dir_ / "ES-DE\\; 1 picture of the user's "
+                                                           "own kept\r\n"),
+            std::string::npos)
+      << log;
 }
 
 // A store's DOS release: its record names DOSBox with the store's arguments, started from
