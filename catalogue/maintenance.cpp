@@ -29,15 +29,6 @@ Status EntryFolderFiles(const std::string& folder, std::vector<std::string>* pat
   return Status::Ok();
 }
 
-// One message for everything of a kind in a pass, so a folder of locked files does not bring
-// one box per file: the heading, then one line per file. Empty when there is nothing to say.
-std::string ListMessage(const char* heading, const std::vector<std::string>& lines) {
-  if (lines.empty()) return "";
-  std::string text = heading;
-  for (const std::string& line : lines) text += "\r\n" + line;
-  return text;
-}
-
 // Deletes the file and counts it, or notes why it is still there.
 void DeleteAndCount(const std::string& path, size_t* deleted, std::vector<std::string>* failures) {
   Status status = DeleteOneFile(path);

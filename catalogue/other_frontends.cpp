@@ -1,15 +1,19 @@
 // "Other Frontends...": the folders of ES-DE, Pegasus, Attract-Mode and Steam ROM Manager in
-// frontends.ini beside config.cfg, and writing their files from the entry files.
+// frontends.ini beside config.cfg, and writing their files from the entry files and the
+// games' pictures.
 #include <windows.h>
 
+#include <unordered_map>
 #include <vector>
 
 #include "catalogue/catalogue.h"
 #include "catalogue/progress_text.h"
 #include "formats/entry_file.h"
+#include "formats/picture_files.h"
 #include "frontends/frontend_files.h"
 #include "platform/files.h"
 #include "platform/listing.h"
+#include "platform/name_rules.h"
 #include "platform/paths.h"
 #include "platform/win_error.h"
 
@@ -26,6 +30,29 @@ bool IsStartableEntry(const EntryFile& file) {
 }
 
 std::string GamesText(size_t games) { return CountText(games) + (games == 1 ? " game" : " games"); }
+
+std::string PicturesText(size_t pictures) {
+  return CountText(pictures) + (pictures == 1 ? " picture" : " pictures");
+}
+
+// The pictures folder's pictures by upper-cased name, from one listing: looking up each
+// game's picture on its own would read the whole folder for each one that is missing.
+std::unordered_map<std::string, std::string> PictureNames(const std::string& folder) {
+  std::unordered_map<std::string, std::string> names;
+  FileListing listing;
+  if (FolderExists(folder) && ListFiles(folder, "*.png", &listing).ok())
+    for (std::string& name : listing.names) names.emplace(UpperCase(name), std::move(name));
+  return names;
+}
+
+// What the note on a frontend's files adds about the copies of the pictures.
+std::string CopiesText(const PictureCopies& copies) {
+  std::string text;
+  if (copies.copied > 0) text += "; " + PicturesText(copies.copied) + " copied";
+  if (!copies.kept.empty())
+    text += "; " + PicturesText(copies.kept.size()) + " of the user's own kept";
+  return text;
+}
 
 }  // namespace
 
@@ -73,8 +100,11 @@ void Catalogue::WriteOtherFrontends() {
     if (!setting.empty())
       targets.push_back({kind, WithTrailingSeparator(AbsolutePath(SettingFolder(setting)))});
   }
-  FrontendWriter writer(WithoutTrailingSeparator(AbsolutePath(program_folder_)),
+  const std::string program_folder = WithoutTrailingSeparator(AbsolutePath(program_folder_));
+  FrontendWriter writer(program_folder,
                         WithoutTrailingSeparator(WithTrailingSeparator(listing.folder)), targets);
+  const std::unordered_map<std::string, std::string> pictures =
+      PictureNames(PicturesFolder(program_folder));
   std::vector<FrontendGame> games;
   for (size_t i = 0; i < listing.names.size(); ++i) {
     const std::string& name = listing.names[i];
@@ -86,7 +116,9 @@ void Catalogue::WriteOtherFrontends() {
     // Blacklist entries and files that are no entries never reach a frontend.
     if (!HasEntryExtension(name)) continue;
     EntryFile file = ReadEntryFile(JoinPath(listing.folder, name));
-    if (IsStartableEntry(file)) games.push_back({name, file.entry});
+    if (!IsStartableEntry(file)) continue;
+    auto picture = pictures.find(UpperCase(PictureFileName(name)));
+    games.push_back({name, file.entry, picture == pictures.end() ? "" : picture->second});
   }
   Step("Writing the frontends' files", 0, targets.size(), "");
   std::vector<FrontendWrite> results = writer.Write(games);
@@ -99,8 +131,17 @@ void Catalogue::WriteOtherFrontends() {
     if (written.status.ok()) {
       result = GamesText(written.games);
       if (written.left_out > 0) result += ", " + CountText(written.left_out) + " left out";
-      std::lock_guard<std::recursive_mutex> lock(report_mutex_);
-      prompt_->Note(name + ": " + result + " written to " + targets[i].folder);
+      {
+        std::lock_guard<std::recursive_mutex> lock(report_mutex_);
+        prompt_->Note(name + ": " + result + " written to " + targets[i].folder +
+                      CopiesText(written.pictures));
+      }
+      // The files are written; a picture that could not be copied fails on its own.
+      if (!written.pictures.failures.empty()) {
+        ReportFailure(ListMessage("These pictures could not be copied for " + name + ":",
+                                  written.pictures.failures));
+        result += ", not every picture copied";
+      }
     } else {
       result = written.failure;
       ReportFailure(written.status.message());

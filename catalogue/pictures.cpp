@@ -73,12 +73,6 @@ std::unordered_map<std::string, uint64_t> PictureTimes(const std::string& folder
   return times;
 }
 
-std::string ListMessage(const char* heading, const std::vector<std::string>& lines) {
-  std::string text = heading;
-  for (const std::string& line : lines) text += "\r\n" + line;
-  return text;
-}
-
 }  // namespace
 
 void Catalogue::MakePictures() {

@@ -19,4 +19,11 @@ std::string ProgressText(std::string_view activity, size_t done, size_t total,
   return text;
 }
 
+std::string ListMessage(std::string_view heading, const std::vector<std::string>& lines) {
+  if (lines.empty()) return "";
+  std::string text(heading);
+  for (const std::string& line : lines) text += "\r\n" + line;
+  return text;
+}
+
 }  // namespace zeb

@@ -15,13 +15,13 @@ namespace zeb {
 namespace {
 
 // The upper-cased names of a folder's files, listed once: asking the disk for each name that
-// is not there would read the whole folder every time on some file systems.
-std::unordered_set<std::string> NamesIn(const std::string& folder) {
-  std::unordered_set<std::string> names;
+// is not there would read the whole folder every time on some file systems. A listing that
+// fails is no empty folder: taken for one, it would let the user's pictures be overwritten.
+Status NamesIn(const std::string& folder, std::unordered_set<std::string>* names) {
   FileListing listing;
-  if (ListFiles(folder, "*", &listing).ok())
-    for (const std::string& name : listing.names) names.insert(UpperCase(name));
-  return names;
+  Status listed = ListFiles(folder, "*", &listing);
+  for (const std::string& name : listing.names) names->insert(UpperCase(name));
+  return listed;
 }
 
 // The file's bytes when the listing holds its name; no value when it does not.
@@ -53,8 +53,13 @@ PictureCopies CopyPicturesTo(const std::string& pictures_folder, const std::stri
       return result;
     }
   }
-  const std::unordered_set<std::string> in_target = NamesIn(target_folder);
-  const std::unordered_set<std::string> in_record = NamesIn(record_folder);
+  std::unordered_set<std::string> in_target, in_record;
+  for (Status listed : {NamesIn(target_folder, &in_target), NamesIn(record_folder, &in_record)}) {
+    if (!listed.ok()) {
+      result.failures.push_back(listed.message());
+      return result;
+    }
+  }
   for (const std::string& name : pictures.names) {
     std::string ours;
     std::optional<std::string> there, earlier;

@@ -16,6 +16,14 @@ std::string Setting(std::string_view key, std::string_view value) {
   return line.append(value);
 }
 
+// An artwork line: "artwork", its kind in the next column, then the value in the usual column.
+std::string Artwork(std::string_view kind, std::string_view value) {
+  constexpr size_t kKindColumn = 11;
+  std::string key = "artwork";
+  key.resize(kKindColumn, ' ');
+  return Setting(key.append(kind), value);
+}
+
 }  // namespace
 
 std::string AttractModeField(std::string_view text) {
@@ -32,6 +40,9 @@ std::vector<std::string> AttractModeEmulatorLines(const FrontendCatalogue& catal
       Setting("rompath", catalogue.entry_folder),
       Setting("romext", kEntryExtension),
       Setting("system", "PC"),
+      // Attract-Mode looks a game's artwork up by its rom name, the entry file's name without
+      // ".zeb", which is also the name of the game's picture.
+      Artwork("snap", catalogue.PicturesFolder()),
   };
 }
 

@@ -19,7 +19,7 @@ inline constexpr char kAttractModeHeader[] =
     "DisplayCount;DisplayType;AltRomname;AltTitle;Extra;Buttons";
 inline constexpr size_t kAttractModeFields = 17;
 
-// The emulator file's lines (UTF-8), the mark first.
+// The emulator file's lines (UTF-8), the mark first; the games' pictures are its snaps.
 std::vector<std::string> AttractModeEmulatorLines(const FrontendCatalogue& catalogue);
 
 // The romlist's lines (UTF-8): the mark, the header, one line per game. A game whose entry

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "formats/picture_files.h"
 #include "platform/name_rules.h"
 #include "platform/paths.h"
 #include "platform/text_rules.h"
@@ -31,6 +32,14 @@ std::string FrontendCatalogue::VreloPath() const { return JoinPath(program_folde
 
 std::string FrontendCatalogue::EntryPath(const FrontendGame& game) const {
   return JoinPath(entry_folder, game.file_name);
+}
+
+std::string FrontendCatalogue::PicturesFolder() const {
+  return zeb::PicturesFolder(program_folder);
+}
+
+std::string FrontendCatalogue::PicturePath(const FrontendGame& game) const {
+  return game.picture.empty() ? std::string() : JoinPath(PicturesFolder(), game.picture);
 }
 
 bool HasEntryExtension(std::string_view file_name) {

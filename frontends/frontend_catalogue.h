@@ -34,10 +34,12 @@ struct FrontendFolders {
   bool AnySet() const;
 };
 
-// One game: an entry and the name of its entry file ("hollow_knight.zeb").
+// One game: an entry, the name of its entry file ("hollow_knight.zeb") and the name of its
+// picture in the pictures folder ("hollow_knight.png"; empty when it has none).
 struct FrontendGame {
   std::string file_name;
   GameEntry entry;
+  std::string picture = {};
 };
 
 // The games and the folders every frontend's files name, all absolute and without a final
@@ -52,6 +54,10 @@ struct FrontendCatalogue {
   std::string VreloPath() const;
   // The full path of a game's entry file.
   std::string EntryPath(const FrontendGame& game) const;
+  // The games' pictures beside zeb (PicturesFolder), and the full path of a game's picture
+  // (empty when it has none).
+  std::string PicturesFolder() const;
+  std::string PicturePath(const FrontendGame& game) const;
 };
 
 // The ending every entry file that a frontend lists has.

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "formats/picture_files.h"
 #include "frontends/attract_mode.h"
 #include "frontends/es_de.h"
 #include "frontends/pegasus.h"
@@ -55,6 +56,7 @@ class FrontendJob {
       Status written = ReplaceFileBytes(file.path, file.bytes);
       if (!written.ok()) return Fail("not written", written.message());
     }
+    CopyPictures();
   }
 
   FrontendWrite result() const {
@@ -66,10 +68,14 @@ class FrontendJob {
  protected:
   virtual void ReadFolder(const FrontendCatalogue& folders) = 0;
   virtual void MakeFiles(const FrontendCatalogue& catalogue) = 0;
+  // Once the files are written: copies of the games' pictures where the frontend looks for
+  // them, for a frontend that finds them only in a place of its own.
+  virtual void CopyPictures() {}
 
   std::string Path(const std::string& relative) const { return JoinPath(folder_, relative); }
   std::string Name() const { return FrontendName(kind_); }
   bool failed() const { return !result_.status.ok(); }
+  void set_pictures(PictureCopies pictures) { result_.pictures = std::move(pictures); }
   void Counted(size_t games, size_t left_out = 0) {
     result_.games = games;
     result_.left_out = left_out;
@@ -112,12 +118,32 @@ class FrontendJob {
   FrontendWrite result_;
 };
 
-// ES-DE's two files, parsed while the games are read and merged once they are there.
+// ES-DE's two files, parsed while the games are read and merged once they are there, and the
+// games' pictures as its covers.
 class EsDeJob : public FrontendJob {
  public:
-  using FrontendJob::FrontendJob;
+  EsDeJob(std::string folder, std::string pictures_folder)
+      : FrontendJob(FrontendKind::kEsDe, std::move(folder)),
+        pictures_folder_(std::move(pictures_folder)) {}
 
  private:
+  // ES-DE looks for a game's cover only as downloaded_media\<system>\covers\<file name without
+  // extension>.png. The record of the copies zeb put there is a sibling of "covers" that names
+  // no media type, so ES-DE never shows it; being inside ES-DE's folder, it moves and goes
+  // with the copies it describes (a portable ES-DE carried to another drive, another ES-DE
+  // folder given to zeb), and a record never vouches for files in a place it does not describe.
+  void CopyPictures() override {
+    if (!FolderExists(pictures_folder_)) return;
+    const std::string system_media = Path("downloaded_media\\zebrine");
+    for (const std::string& folder : {Path("downloaded_media"), system_media}) {
+      if (FolderExists(folder)) continue;
+      Status made = CreateOneFolder(folder);
+      if (!made.ok()) return set_pictures({0, {}, {made.message()}});
+    }
+    set_pictures(CopyPicturesTo(pictures_folder_, JoinPath(system_media, "covers"),
+                                JoinPath(system_media, "zeb_covers_record")));
+  }
+
   struct XmlFile {
     XmlFile(std::string path, EsDeFile::Kind kind) : path(std::move(path)), file(kind) {}
     std::string path;
@@ -150,6 +176,7 @@ class EsDeJob : public FrontendJob {
     Counted(catalogue.games.size());
   }
 
+  std::string pictures_folder_;
   std::vector<std::unique_ptr<XmlFile>> files_;
 };
 
@@ -249,10 +276,11 @@ class SteamRomManagerJob : public OwnFilesJob {
   }
 };
 
-std::unique_ptr<FrontendJob> JobFor(const FrontendTarget& target) {
+std::unique_ptr<FrontendJob> JobFor(const FrontendTarget& target,
+                                    const std::string& pictures_folder) {
   switch (target.kind) {
     case FrontendKind::kEsDe:
-      return std::make_unique<EsDeJob>(target.kind, target.folder);
+      return std::make_unique<EsDeJob>(target.folder, pictures_folder);
     case FrontendKind::kPegasus:
       return std::make_unique<PegasusJob>(target.folder);
     case FrontendKind::kAttractMode:
@@ -272,7 +300,9 @@ GameEntry Utf8Entry(const GameEntry& entry) {
 
 FrontendWriter::FrontendWriter(const std::string& program_folder, const std::string& entry_folder,
                                std::vector<FrontendTarget> targets)
-    : targets_(std::move(targets)), results_(targets_.size()) {
+    : pictures_folder_(PicturesFolder(program_folder)),
+      targets_(std::move(targets)),
+      results_(targets_.size()) {
   utf8_.program_folder = Utf8FromAnsi(program_folder);
   utf8_.entry_folder = Utf8FromAnsi(entry_folder);
   try {
@@ -300,7 +330,7 @@ void FrontendWriter::Run(size_t index) {
   ComScope com;
   FrontendWrite& result = results_[index];
   try {
-    std::unique_ptr<FrontendJob> job = JobFor(targets_[index]);
+    std::unique_ptr<FrontendJob> job = JobFor(targets_[index], pictures_folder_);
     job->Prepare(utf8_);
     {
       std::unique_lock<std::mutex> lock(mutex_);
@@ -321,7 +351,8 @@ std::vector<FrontendWrite> FrontendWriter::Write(const std::vector<FrontendGame>
     std::lock_guard<std::mutex> lock(mutex_);
     utf8_.games.reserve(games.size());
     for (const FrontendGame& game : games)
-      utf8_.games.push_back({Utf8FromAnsi(game.file_name), Utf8Entry(game.entry)});
+      utf8_.games.push_back(
+          {Utf8FromAnsi(game.file_name), Utf8Entry(game.entry), Utf8FromAnsi(game.picture)});
     given_ = true;
   }
   games_given_.notify_all();

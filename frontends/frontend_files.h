@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "formats/picture_copies.h"
 #include "frontends/frontend_catalogue.h"
 #include "platform/status.h"
 
@@ -23,6 +24,9 @@ struct FrontendWrite {
   // How many games the frontend's files list, and how many it had to leave out.
   size_t games = 0;
   size_t left_out = 0;
+  // The copies of the games' pictures the frontend looks for (ES-DE's covers), once its files
+  // are written: a copy that failed is no failure of the files.
+  PictureCopies pictures;
 };
 
 // One frontend to write: its kind and its folder (absolute).
@@ -35,7 +39,8 @@ class FrontendWriter {
  public:
   // Starts reading what each frontend's folder holds (ES-DE's XML is parsed, a file zeb may
   // replace is checked), each frontend on a thread of its own, so that this goes on while
-  // the caller reads the entries. The folders are in the system's code page.
+  // the caller reads the entries. The folders are in the system's code page; the games'
+  // pictures are in the pictures folder of program_folder.
   FrontendWriter(const std::string& program_folder, const std::string& entry_folder,
                  std::vector<FrontendTarget> targets);
   // Without Write, nothing is written.
@@ -53,7 +58,8 @@ class FrontendWriter {
   // Ends the threads; those not given games yet write nothing.
   void Abandon();
 
-  FrontendCatalogue utf8_;  // the folders at once, the games when Write gives them
+  FrontendCatalogue utf8_;       // the folders at once, the games when Write gives them
+  std::string pictures_folder_;  // in the system's code page
   std::vector<FrontendTarget> targets_;
   std::vector<FrontendWrite> results_;
   std::mutex mutex_;

@@ -20,6 +20,8 @@ std::vector<std::string> PegasusGameLines(const FrontendCatalogue& catalogue,
   if (!developer.empty()) lines.push_back("developer: " + developer);
   std::string year = ReleaseYear(game.entry);
   if (!year.empty()) lines.push_back("release: " + year);
+  std::string picture = catalogue.PicturePath(game);
+  if (!picture.empty()) lines.push_back("assets.boxFront: " + PegasusPath(picture));
   return lines;
 }
 

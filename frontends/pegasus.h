@@ -14,7 +14,8 @@ inline constexpr char kPegasusFileName[] = "metadata.pegasus.txt";
 // The file's lines (UTF-8 in, UTF-8 out), the mark first.
 std::vector<std::string> PegasusLines(const FrontendCatalogue& catalogue);
 
-// One game's block: its name, file, and developer and release year where the entry has them.
+// One game's block: its name, file, and developer, release year and picture (as the box's
+// front) where the game has them.
 std::vector<std::string> PegasusGameLines(const FrontendCatalogue& catalogue,
                                           const FrontendGame& game);
 

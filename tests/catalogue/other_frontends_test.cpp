@@ -140,6 +140,30 @@ TEST_F(OtherFrontendsTest, AFileZebMayNotReplaceIsRefusedAndTheOtherFrontendsAre
   EXPECT_EQ(catalogue_.failures_reported(), 3u);
 }
 
+TEST_F(OtherFrontendsTest, APictureThatCannotBeCopiedFailsAloneAndPegasusNamesItAsListed) {
+  const std::string pictures = dir_ / "Zeb\\pictures";
+  MakeFolders(pictures);
+  WriteBytes(JoinPath(pictures, "TM.PNG"), "picture of tm");
+  HANDLE locked = CreateFileA(JoinPath(pictures, "TM.PNG").c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+  catalogue_.WriteOtherFrontends();
+  CloseHandle(locked);
+
+  EXPECT_EQ(catalogue_.outcome(),
+            "ES-DE: 3 games, not every picture copied; Pegasus: 3 games; Attract-Mode: 3 games; "
+            "Steam ROM Manager: 3 games");
+  ASSERT_EQ(prompt_.messages.size(), 1u);
+  const std::string& message = prompt_.messages[0].text;
+  EXPECT_EQ(message.rfind("These pictures could not be copied for ES-DE:\r\n", 0), 0u) << message;
+  EXPECT_NE(message.find("\"" + JoinPath(pictures, "TM.PNG") + "\""), std::string::npos) << message;
+  EXPECT_EQ(catalogue_.failures_reported(), 1u);
+  EXPECT_TRUE(AnyFileExists(dir_ / "ES-DE\\gamelists\\zebrine\\gamelist.xml"));
+  EXPECT_NE(ReadBytes(dir_ / "Pegasus\\metadata.pegasus.txt")
+                .find("/tm.zeb\r\nassets.boxFront: " + PathWithSlashes(pictures) + "/TM.PNG\r\n"),
+            std::string::npos);
+}
+
 TEST_F(OtherFrontendsTest, TheFoldersLiveInFrontendsIniAndRelativeOnesCountFromZebsFolder) {
   WriteBytes(dir_ / "Zeb\\config.cfg", CrLf({"d:\\games\\", roms_ + "\\", "dats\\", ""}));
   folders()[FrontendKind::kPegasus] = "pegasus";

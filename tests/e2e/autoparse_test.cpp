@@ -152,6 +152,8 @@ Lines XmlTexts(const std::string& path, const std::string& name) {
   return texts;
 }
 
+// Every frontend, with the pictures of the games whose programs have an icon (Sky Race and
+// Tanks; Maze's has none), then a second run that has nothing new to write.
 TEST_F(AutoparseTest, WritesEveryFrontendThatFrontendsIniNamesAfterDragonKing) {
   for (const char* folder : {"ES-DE", "Pegasus", "AM", "SRM"}) MakeFolders(dir_ / folder);
   WriteBytes(dir_ / "Zeb\\frontends.ini",
@@ -171,6 +173,12 @@ TEST_F(AutoparseTest, WritesEveryFrontendThatFrontendsIniNamesAfterDragonKing) {
   EXPECT_EQ(XmlTexts(gamelist, "name"), names);
   EXPECT_EQ(XmlTexts(gamelist, "releasedate"),
             (Lines{"20030101T000000", "19990101T000000", "19980101T000000"}));
+  const std::string pictures = dir_ / "Zeb\\pictures";
+  const std::string covers = dir_ / "ES-DE\\downloaded_media\\zebrine\\covers";
+  const Lines made = {"skyrace.png", "tanks.png"};
+  EXPECT_EQ(Files("ES-DE\\downloaded_media\\zebrine\\covers"), made);
+  for (const std::string& name : made)
+    EXPECT_TRUE(ReadBytes(JoinPath(covers, name)) == ReadBytes(JoinPath(pictures, name))) << name;
 
   Lines pegasus = SplitAt(ReadBytes(dir_ / "Pegasus\\metadata.pegasus.txt"), "\r\n");
   ASSERT_GE(pegasus.size(), 5u);
@@ -178,12 +186,21 @@ TEST_F(AutoparseTest, WritesEveryFrontendThatFrontendsIniNamesAfterDragonKing) {
   std::string vrelo = dir_ / "Zeb\\vrelo.exe";
   std::replace(vrelo.begin(), vrelo.end(), '\\', '/');
   EXPECT_EQ(pegasus[3], "launch: \"" + vrelo + "\" \"{file.path}\"");
+  // The collection, then one block per game: Maze's has no picture.
+  std::string box_front = "\r\nassets.boxFront: " + pictures;
+  std::replace(box_front.begin(), box_front.end(), '\\', '/');
+  Lines blocks = SplitAt(ReadBytes(dir_ / "Pegasus\\metadata.pegasus.txt"), "\r\n\r\n");
+  ASSERT_EQ(blocks.size(), 4u);
+  EXPECT_EQ(blocks[1].find("assets."), std::string::npos) << blocks[1];
+  EXPECT_NE(blocks[2].find(box_front + "/skyrace.png"), std::string::npos) << blocks[2];
+  EXPECT_NE(blocks[3].find(box_front + "/tanks.png"), std::string::npos) << blocks[3];
 
   Lines romlist = SplitAt(ReadBytes(dir_ / "AM\\romlists\\Zebrine.txt"), "\r\n");
   ASSERT_EQ(romlist.size(), 6u);
   EXPECT_EQ(romlist[4], "tanks;Tank Battle;Zebrine;;1998;1995 -  Iron Works;;;;;;;;;;;");
-  EXPECT_NE(ReadBytes(dir_ / "AM\\emulators\\Zebrine.cfg").find("rompath              " + roms),
-            std::string::npos);
+  std::string emulator = ReadBytes(dir_ / "AM\\emulators\\Zebrine.cfg");
+  EXPECT_NE(emulator.find("rompath              " + roms), std::string::npos);
+  EXPECT_NE(emulator.find("\r\nartwork    snap      " + pictures + "\r\n"), std::string::npos);
 
   nlohmann::json manifest = nlohmann::json::parse(ReadBytes(dir_ / "SRM\\zebrine.json"));
   ASSERT_EQ(manifest.size(), 3u);
@@ -192,8 +209,9 @@ TEST_F(AutoparseTest, WritesEveryFrontendThatFrontendsIniNamesAfterDragonKing) {
 
   // One line in the log per frontend, and the run's summary names each.
   std::string log = ReadBytes(dir_ / "Zeb\\zeb.log");
-  for (const std::string& line : {"ES-DE: 3 games written to " + dir_ / "ES-DE\\\r\n",
-                                  "Steam ROM Manager: 3 games written to " + dir_ / "SRM\\\r\n"})
+  for (const std::string& line :
+       {"ES-DE: 3 games written to " + dir_ / "ES-DE\\" + "; 2 pictures copied\r\n",
+        "Steam ROM Manager: 3 games written to " + dir_ / "SRM\\\r\n"})
     EXPECT_NE(log.find(line), std::string::npos) << log;
   EXPECT_NE(log.find("PC.cfg written; ES-DE: 3 games; Pegasus: 3 games; Attract-Mode: 3 games; "
                      "Steam ROM Manager: 3 games\r\n"),
@@ -201,11 +219,27 @@ TEST_F(AutoparseTest, WritesEveryFrontendThatFrontendsIniNamesAfterDragonKing) {
       << log;
 
   // A frontend folder that is gone fails the run, naming it; the others are written again.
+  // No picture is written again, and a cover the user put in place of ES-DE's copy stays.
   RemoveTree(dir_ / "AM");
   DeleteOneFile(dir_ / "SRM\\zebrine.json");
+  WriteBytes(JoinPath(covers, "skyrace.png"), "drawn by hand");
+  auto times = [&] {
+    std::vector<uint64_t> written(4);
+    for (size_t i = 0; i < written.size(); ++i)
+      EXPECT_TRUE(
+          GetFileWriteTime(JoinPath(i < 2 ? pictures : covers, made[i % 2]), &written[i]).ok());
+    return written;
+  };
+  const std::vector<uint64_t> before = times();
   EXPECT_EQ(Run("/autoparse"), 1u);
   EXPECT_NE(errors_.find("\"" + dir_ / "AM\\\" is not there"), std::string::npos) << errors_;
   EXPECT_FALSE(ReadBytes(dir_ / "SRM\\zebrine.json").empty());
+  EXPECT_EQ(times(), before);
+  EXPECT_EQ(ReadBytes(JoinPath(covers, "skyrace.png")), "drawn by hand");
+  EXPECT_NE(ReadBytes(dir_ / "Zeb\\zeb.log")
+                .find("ES-DE: 3 games written to " + dir_ / "ES-DE\\" +
+                      "; 1 picture of the user's own kept\r\n"),
+            std::string::npos);
 }
 
 // A store's DOS release: its record names DOSBox with the store's arguments, started from

@@ -27,7 +27,9 @@ FrontendCatalogue Catalogue() {
   catalogue.program_folder = "C:\\Zebrine";
   catalogue.entry_folder = "D:\\My Games\\entries";
   catalogue.games = {
-      {"sky.zeb", {"D:\\G\\Sky", "sky.exe", "Sky & <Race> \"2\"", "Caf" + kE + "; Co", "1999"}},
+      {"sky.zeb",
+       {"D:\\G\\Sky", "sky.exe", "Sky & <Race> \"2\"", "Caf" + kE + "; Co", "1999"},
+       "Sky.png"},
       {"bru.zeb", {"D:\\G\\B", "bru.exe", " Br" + kU + "cke" + kTm + " ", "", "199x"}},
       {"noname.zeb", {"D:\\G\\N", "noname.exe", "", "  ", " 2004 "}},
       {"semi;colon.zeb", {"D:\\G\\S", "semi;colon.exe", "Semi", "S", "2001"}},
@@ -35,7 +37,7 @@ FrontendCatalogue Catalogue() {
   return catalogue;
 }
 
-TEST(FrontendTextTest, PegasusListsEveryGameWithWhatItsEntryHas) {
+TEST(FrontendTextTest, PegasusListsEveryGameWithWhatItsEntryAndPictureHave) {
   EXPECT_EQ(PegasusLines(Catalogue()), (Lines{
                                            "# written by zeb",
                                            "collection: PC Games",
@@ -51,6 +53,7 @@ TEST(FrontendTextTest, PegasusListsEveryGameWithWhatItsEntryHas) {
                                            "file: D:/My Games/entries/sky.zeb",
                                            "developer: Caf" + kE + "; Co",
                                            "release: 1999",
+                                           "assets.boxFront: C:/Zebrine/pictures/Sky.png",
                                            "",
                                            "game: Br" + kU + "cke" + kTm,
                                            "file: D:/My Games/entries/bru.zeb",
@@ -67,11 +70,11 @@ TEST(FrontendTextTest, PegasusListsEveryGameWithWhatItsEntryHas) {
 }
 
 TEST(FrontendTextTest, AttractModeKeepsSeventeenColumnsWhateverTheNamesHold) {
-  EXPECT_EQ(
-      AttractModeEmulatorLines(Catalogue()),
-      (Lines{"# written by zeb", "executable           C:\\Zebrine\\vrelo.exe",
-             "args                 \"[romfilename]\"", "rompath              D:\\My Games\\entries",
-             "romext               .zeb", "system               PC"}));
+  EXPECT_EQ(AttractModeEmulatorLines(Catalogue()),
+            (Lines{"# written by zeb", "executable           C:\\Zebrine\\vrelo.exe",
+                   "args                 \"[romfilename]\"",
+                   "rompath              D:\\My Games\\entries", "romext               .zeb",
+                   "system               PC", "artwork    snap      C:\\Zebrine\\pictures"}));
   size_t left_out = 0;
   Lines romlist = AttractModeRomlistLines(Catalogue(), &left_out);
   ASSERT_EQ(romlist.size(), 5u);
