@@ -7,11 +7,11 @@
 #include <nlohmann/json.hpp>
 
 #include "catalogue/catalogue.h"
-#include "frontends/xml_document.h"
 #include "platform/files.h"
 #include "platform/text_rules.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/xml_texts.h"
 
 namespace zeb::testing {
 namespace {
@@ -56,18 +56,6 @@ std::string PathWithSlashes(std::string path) {
   return path;
 }
 
-// The text of every element of that name in an XML file, read back with MSXML.
-Lines ElementTexts(const std::string& path, const std::string& name) {
-  ComScope com;
-  XmlDocument document;
-  EXPECT_TRUE(document.Load(ReadBytes(path)).ok()) << path;
-  Lines texts;
-  for (XmlNode outer = document.Root().FirstChild(); outer; outer = outer.NextSibling())
-    for (XmlNode inner = outer.FirstChild(); inner; inner = inner.NextSibling())
-      if (inner.Name() == name) texts.push_back(inner.Text());
-  return texts;
-}
-
 TEST_F(OtherFrontendsTest, EveryFrontendGetsTheGamesInUtf8) {
   catalogue_.WriteOtherFrontends();
   EXPECT_EQ(catalogue_.outcome(),
@@ -79,14 +67,14 @@ TEST_F(OtherFrontendsTest, EveryFrontendGetsTheGamesInUtf8) {
   // ES-DE: the system names the entry folder and vrelo beside zeb; the gamelist, read back,
   // has the names and makers as they were meant.
   std::string es_de = dir_ / "ES-DE\\";
-  EXPECT_EQ(ElementTexts(es_de + "custom_systems\\es_systems.xml", "path"), Lines{roms_});
-  EXPECT_EQ(ElementTexts(es_de + "custom_systems\\es_systems.xml", "command"),
+  EXPECT_EQ(XmlTexts(es_de + "custom_systems\\es_systems.xml", "path"), Lines{roms_});
+  EXPECT_EQ(XmlTexts(es_de + "custom_systems\\es_systems.xml", "command"),
             Lines{"\"" + dir_ / "Zeb\\vrelo.exe\" %ROM%"});
   std::string gamelist = es_de + "gamelists\\zebrine\\gamelist.xml";
-  EXPECT_EQ(ElementTexts(gamelist, "path"), (Lines{"./sky.zeb", "./tm.zeb", "./two.zeb"}));
-  EXPECT_EQ(ElementTexts(gamelist, "name"), (Lines{kSkyUtf8, kTmUtf8, "two"}));
-  EXPECT_EQ(ElementTexts(gamelist, "developer"), Lines{kSkyMakerUtf8});
-  EXPECT_EQ(ElementTexts(gamelist, "releasedate"), Lines{"19990101T000000"});
+  EXPECT_EQ(XmlTexts(gamelist, "path"), (Lines{"./sky.zeb", "./tm.zeb", "./two.zeb"}));
+  EXPECT_EQ(XmlTexts(gamelist, "name"), (Lines{kSkyUtf8, kTmUtf8, "two"}));
+  EXPECT_EQ(XmlTexts(gamelist, "developer"), Lines{kSkyMakerUtf8});
+  EXPECT_EQ(XmlTexts(gamelist, "releasedate"), Lines{"19990101T000000"});
   EXPECT_NE(ReadBytes(gamelist).find("Caf\xC3\xA9 &amp; &lt;Sky&gt;"), std::string::npos);
 
   std::string pegasus = ReadBytes(dir_ / "Pegasus\\metadata.pegasus.txt");

@@ -9,13 +9,13 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
-#include "frontends/xml_document.h"
 #include "platform/files.h"
 #include "platform/listing.h"
 #include "platform/text_rules.h"
 #include "tests/support/processes.h"
 #include "tests/support/reference_crc.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/xml_texts.h"
 
 namespace zeb::testing {
 namespace {
@@ -138,18 +138,6 @@ TEST_F(AutoparseTest, RebuildsEverythingAndEndsWithoutTheWindow) {
                      dir_ / "dats\\PC.dat; " + dir_ / "DK\\cfgs\\PC.cfg written\r\n"),
             std::string::npos)
       << log;
-}
-
-// The texts of every element called name, two levels down, in an XML file read with MSXML.
-Lines XmlTexts(const std::string& path, const std::string& name) {
-  ComScope com;
-  XmlDocument document;
-  EXPECT_TRUE(document.Load(ReadBytes(path)).ok()) << path;
-  Lines texts;
-  for (XmlNode outer = document.Root().FirstChild(); outer; outer = outer.NextSibling())
-    for (XmlNode inner = outer.FirstChild(); inner; inner = inner.NextSibling())
-      if (inner.Name() == name) texts.push_back(inner.Text());
-  return texts;
 }
 
 // Every frontend, with the pictures of the games whose programs have an icon (Sky Race and
