@@ -14,13 +14,14 @@ namespace zeb {
 
 namespace {
 
-// The upper-cased names of a folder's files, listed once: asking the disk for each name that
-// is not there would read the whole folder every time on some file systems. A listing that
-// fails is no empty folder: taken for one, it would let the user's pictures be overwritten.
+// The upper-cased names of everything in a folder, hidden files too (a hidden picture of the
+// user's is still theirs), listed once: asking the disk for each name that is not there would
+// read the whole folder every time on some file systems. A listing that fails is no empty
+// folder: taken for one, it would let the user's pictures be overwritten.
 Status NamesIn(const std::string& folder, std::unordered_set<std::string>* names) {
-  FileListing listing;
-  Status listed = ListFiles(folder, "*", &listing);
-  for (const std::string& name : listing.names) names->insert(UpperCase(name));
+  std::vector<std::string> listed_names;
+  Status listed = ListAllNames(folder, &listed_names);
+  for (const std::string& name : listed_names) names->insert(UpperCase(name));
   return listed;
 }
 

@@ -89,6 +89,15 @@ Status ListFiles(const std::string& folder, const std::string& pattern, FileList
   return Status::Ok();
 }
 
+Status ListAllNames(const std::string& folder, std::vector<std::string>* names) {
+  names->clear();
+  Status status = VisitFolder(folder, ListedFolder(folder), [&](const WIN32_FIND_DATAW& data) {
+    names->push_back(Narrow(data.cFileName));
+  });
+  if (!status.ok()) names->clear();
+  return status;
+}
+
 Status ListFolders(const std::string& folder, std::vector<std::string>* sub_folders) {
   sub_folders->clear();
   std::vector<std::string> names;

@@ -18,6 +18,10 @@ struct FileListing {
 // Lists the ordinary files of folder whose long names match pattern ("*" and "?").
 Status ListFiles(const std::string& folder, const std::string& pattern, FileListing* listing);
 
+// Lists the names of every entry of folder, hidden and system files and sub-folders too, in no
+// particular order: what a new file of one of those names would meet there.
+Status ListAllNames(const std::string& folder, std::vector<std::string>* names);
+
 // Lists the direct sub-folders of folder as full paths: the folder as an absolute path
 // without a trailing "\", then "\" and the sub-folder's name.
 Status ListFolders(const std::string& folder, std::vector<std::string>* sub_folders);

@@ -138,6 +138,9 @@ TEST(PictureCopies, ACopyReplacesOnlyOurEarlierCopy) {
     WriteBytes(JoinPath(pictures, std::string(name) + ".png"), std::string("picture of ") + name);
   WriteBytes(JoinPath(covers, "hand.png"), "drawn by hand");
   WriteBytes(JoinPath(record, "hand.png"), "our copy that the user drew over");
+  WriteBytes(JoinPath(pictures, "hidden.png"), "picture of hidden");
+  WriteBytes(JoinPath(covers, "hidden.png"), "the user's, hidden");
+  SetAttributes(JoinPath(covers, "hidden.png"), FILE_ATTRIBUTE_HIDDEN);
   WriteBytes(JoinPath(covers, "ours.png"), "our earlier copy");
   WriteBytes(JoinPath(record, "ours.png"), "our earlier copy");
   WriteBytes(JoinPath(covers, "same.png"), "picture of same");
@@ -145,10 +148,11 @@ TEST(PictureCopies, ACopyReplacesOnlyOurEarlierCopy) {
 
   PictureCopies copies = CopyPicturesTo(pictures, covers, record);
   EXPECT_EQ(copies.copied, 2u);
-  EXPECT_EQ(copies.kept, (Lines{"hand.png"}));
+  EXPECT_EQ(copies.kept, (Lines{"hand.png", "hidden.png"}));
   EXPECT_TRUE(copies.failures.empty());
   EXPECT_EQ(ReadBytes(JoinPath(covers, "new.png")), "picture of new");
   EXPECT_EQ(ReadBytes(JoinPath(covers, "hand.png")), "drawn by hand");
+  EXPECT_EQ(ReadBytes(JoinPath(covers, "hidden.png")), "the user's, hidden");
   EXPECT_EQ(ReadBytes(JoinPath(covers, "ours.png")), "picture of ours");
   EXPECT_EQ(WriteTime(JoinPath(covers, "same.png")), same_time);
 
