@@ -55,8 +55,13 @@ bool GameTracker::Appeared(const SeenProcess& process, uint64_t now_ms) {
   }
   // A process of the game folder that someone else starts counts only while vrelo looks for
   // a hand-off; a resident one that was there before the game never does.
-  if (!process.descendant && (!looking() || process.older_than_game)) return false;
-  if (looking()) found_by_look_ = true;
+  bool same_listing = found_by_look_ && now_ms == found_at_ms_;
+  if (!process.descendant && ((!looking() && !same_listing) || process.older_than_game))
+    return false;
+  if (looking()) {
+    found_by_look_ = true;
+    found_at_ms_ = now_ms;
+  }
   Track(process.id, now_ms);
   return true;
 }

@@ -99,6 +99,9 @@ class GameTracker {
   std::set<uint32_t> outside_;
   // Set once a look has found the game: a resident client is never waited for after that.
   bool found_by_look_ = false;
+  // When the last look found the game: the rest of that look's listing may hold more of it
+  // (a launcher that had already started the real game before the look came).
+  uint64_t found_at_ms_ = 0;
   // Since when a game process runs without a break, and how long they ran before it.
   uint64_t running_since_ms_ = 0;
   uint64_t ran_ms_ = 0;

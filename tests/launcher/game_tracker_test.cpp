@@ -148,6 +148,21 @@ TEST(GameTracker, OnceALookHasFoundTheGameTheClientIsNotWaitedFor) {
   EXPECT_TRUE(tracker.ended());
 }
 
+TEST(GameTracker, ALookTakesEveryProgramOfTheFolderInItsListingAndNoLaterOne) {
+  // The look comes after the launcher has started the real game: both are in one listing.
+  GameTracker tracker(kFolder);
+  tracker.Started(1, 0);
+  tracker.Ended(1, 500);
+  ASSERT_TRUE(tracker.Appeared(Listed(2, kStub), 750));
+  ASSERT_TRUE(tracker.Appeared(Listed(3, kRealGame), 750));
+  tracker.Ended(2, 20000);
+  EXPECT_FALSE(tracker.ended()) << "the real game still runs";
+  // A program of the folder that someone starts once the look is over is not the game.
+  EXPECT_FALSE(tracker.Appeared(Listed(4, kRealGame), 21000));
+  tracker.Ended(3, 30000);
+  EXPECT_TRUE(tracker.ended());
+}
+
 TEST(GameTracker, AProgramWhoseFileWasUnknownAtFirstIsTheGameOnceALookFindsIt) {
   GameTracker tracker(kFolder);
   tracker.Started(1, 0);
