@@ -52,7 +52,12 @@ std::string NewProcessImagePath(HANDLE process) {
   constexpr DWORD kPauseMs = 10;
   std::string path = ImagePath(process);
   for (int i = 0; path.empty() && i < kTries; ++i) {
-    if (WaitForSingleObject(process, kPauseMs) != WAIT_TIMEOUT) break;  // it has ended
+    if (WaitForSingleObject(process, kPauseMs) != WAIT_TIMEOUT) {
+      // Wine signals a process that is still starting up; only its exit code tells.
+      DWORD code = 0;
+      if (!GetExitCodeProcess(process, &code) || code != STILL_ACTIVE) break;  // it has ended
+      Sleep(kPauseMs);
+    }
     path = ImagePath(process);
   }
   return path;
